@@ -1,0 +1,7 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// Each command of the tool registers its options on the parser and runs
+// when chosen; the exit code of the chosen command is the tool's.
+void initDbEinrichten(CLI::App& app, int& exitcode);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "shell/Meldung.h"
+
+// Everything the logic asks of a person or tells a person goes through this
+// interface. The logic composes the message from the label file of the
+// current language; the desktop program shows it in a message box, tests and
+// the command-line tool record it and answer from a script.
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+
+    void Fehlermeldung_Zeigen(int n);
+    void Spezialfehler_Zeigen(int n, const QString& daten);
+    bool Bestaetigung_Fragen(int n);
+    bool Spezialbestaetigung_Fragen(int n, const QString& daten);
+    // A plain message box with a fixed text, outside the numbered messages.
+    void Hinweis_Zeigen(MeldungsArt art, const QString& text);
+
+protected:
+    // Shows the message; returns true for "Yes" (and for OK).
+    virtual bool anzeigen(const Meldung& meldung) = 0;
+};
