@@ -1,6 +1,19 @@
+#include "shell/MeldungsDialoge.h"
+#include "shell/TMain.h"
+#include "shell/TStart.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Quillmark 2 Version 12");
+
+    TStart start;
+    start.exec();
+
+    MeldungsDialoge dialoge;
+    TMain haupt(QApplication::applicationDirPath(), dialoge);
+    dialoge.elternfensterSetzen(&haupt);
+    haupt.showMaximized();
+    return anwendung.exec();
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+// What the main window asks of the position input window, which lives in
+// another subsystem.
+class Eingabefenster {
+public:
+    virtual ~Eingabefenster() = default;
+    // Discards the portfolio, asking first when there is something to lose.
+    // True when the portfolio is empty afterwards.
+    virtual bool PortfolioVerwerfen() = 0;
+    virtual void gitterlayoutSpeichern() = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/Dialoge.h"
+
+class QWidget;
+
+// The desktop program's dialogs: standard message boxes over the main window.
+class MeldungsDialoge : public Dialoge {
+public:
+    explicit MeldungsDialoge(QWidget* elternfenster = nullptr)
+        : eltern_(elternfenster) {}
+    void elternfensterSetzen(QWidget* eltern) { eltern_ = eltern; }
+
+protected:
+    bool anzeigen(const Meldung& meldung) override;
+
+private:
+    QWidget* eltern_;
+};
