@@ -1,0 +1,1 @@
+quillmark_gtest(test_labeldateien LabeldateienTest.cpp)
