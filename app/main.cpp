@@ -1,4 +1,5 @@
 #include "shell/MeldungsDialoge.h"
+#include "shell/Programmsymbol.h"
 #include "shell/TMain.h"
 #include "shell/TStart.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName("Quillmark 2 Version 12");
+    QApplication::setWindowIcon(programmsymbol());
 
     TStart start;
     start.exec();

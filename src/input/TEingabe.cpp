@@ -53,7 +53,12 @@ TEingabe::TEingabe(TMain& haupt)
     Beschriften();
 }
 
-TEingabe::~TEingabe() = default;
+// The window owns the connection: it goes when the window goes.
+TEingabe::~TEingabe() {
+    gitter_->setModel(nullptr);
+    delete modell_;
+    Datenbank::schliessen();
+}
 
 void TEingabe::datenbankVerbinden() {
     const QSqlDatabase db = Datenbank::oeffnen(Programm::instanz().datenbankpfad());
@@ -72,9 +77,9 @@ void TEingabe::Beschriften() {
     setWindowTitle(l.text("Eingabe", "L0", "x"));
     const QSqlRecord felder = modell_->record();
     for (int i = 0; i < felder.count(); ++i)
-        modell_->setHeaderData(i, Qt::Horizontal,
-                               l.text("Eingabe-Tabelle", "TAB_" + felder.fieldName(i),
-                                      felder.fieldName(i)));
+        modell_->setHeaderData(
+            i, Qt::Horizontal,
+            l.text("Eingabe-Tabelle", "TAB_" + felder.fieldName(i), felder.fieldName(i)));
 }
 
 bool TEingabe::PortfolioVerwerfen() {
@@ -108,8 +113,8 @@ void TEingabe::gitterlayoutSpeichern() {
 // that is not a field of the table leaves that column as designed.
 void TEingabe::gitterlayoutLaden() {
     QHeaderView* kopf = gitter_->horizontalHeader();
-    const Gitterlayout::Layout layout = Gitterlayout::laden(
-        Konfiguration(Programm::instanz().konfigurationsdatei), kopf->count());
+    const Gitterlayout::Layout layout =
+        Gitterlayout::laden(Konfiguration(Programm::instanz().konfigurationsdatei), kopf->count());
     for (int n = 0; n < static_cast<int>(layout.spalten.size()); ++n) {
         const int spalte = modell_->fieldIndex(layout.spalten[static_cast<size_t>(n)].feld);
         if (spalte < 0) continue;

@@ -5,7 +5,9 @@
 #include "shell/Programm.h"
 
 namespace {
-IniDatei labels() { return IniDatei(Programm::instanz().labeldatei); }
+IniDatei labels() {
+    return IniDatei(Programm::instanz().labeldatei);
+}
 } // namespace
 
 void Dialoge::Fehlermeldung_Zeigen(int n) {

@@ -9,22 +9,48 @@
 
 namespace Fensterfabrik {
 
-const Fensterart* art(const QString& fenstername) {
-    static const QHash<QString, Fensterart> arten = {
-        {"Eingabe", {true, 100, [](TMain& h) { return new TEingabe(h); }}},
-        {"Info", {true, 0, [](TMain&) { return new TInfo; }}},
-        {"DBWahl", {false, 0, [](TMain& h) { return new TDBWahl(h); }}},
+namespace {
+
+const QHash<QString, Fensterart>& arten() {
+    static const QHash<QString, Fensterart> alle = {
+        {"Eingabe", {true, 100, false, [](TMain& h) { return new TEingabe(h); }}},
+        {"Info", {true, 0, true, [](TMain&) { return new TInfo; }}},
+        {"DBWahl", {false, 0, true, [](TMain& h) { return new TDBWahl(h); }}},
     };
-    const auto it = arten.constFind(fenstername);
-    return it == arten.constEnd() ? nullptr : &it.value();
+    return alle;
+}
+
+} // namespace
+
+const Fensterart* art(const QString& fenstername) {
+    const auto it = arten().constFind(fenstername);
+    return it == arten().constEnd() ? nullptr : &it.value();
+}
+
+QStringList namen() {
+    QStringList alle = arten().keys();
+    alle.sort();
+    return alle;
 }
 
 const QStringList& beschriftungsreihenfolge() {
-    static const QStringList reihenfolge = {
-        "Eingabe", "Zins", "Info", "Oeffnen", "Speichern", "Einstellungen_Produkte",
-        "Einstellungen_MarginKlasse", "Einstellungen_MarginGruppe", "Ausgabe1", "Ausgabe2",
-        "Fehlerprotokoll", "ImportInfo", "Einstellungen_Feiertage", "Update",
-        "Fehler_Updatepfad", "Waehrung", "DBWahl"};
+    static const QStringList reihenfolge = {"Eingabe",
+                                            "Zins",
+                                            "Info",
+                                            "Oeffnen",
+                                            "Speichern",
+                                            "Einstellungen_Produkte",
+                                            "Einstellungen_MarginKlasse",
+                                            "Einstellungen_MarginGruppe",
+                                            "Ausgabe1",
+                                            "Ausgabe2",
+                                            "Fehlerprotokoll",
+                                            "ImportInfo",
+                                            "Einstellungen_Feiertage",
+                                            "Update",
+                                            "Fehler_Updatepfad",
+                                            "Waehrung",
+                                            "DBWahl"};
     return reihenfolge;
 }
 

@@ -7,4 +7,6 @@ QWidget* fensterrahmen(QWidget* fenster) {
     return kind ? static_cast<QWidget*>(kind) : fenster;
 }
 
-void fensterSchliessen(QWidget* fenster) { fensterrahmen(fenster)->close(); }
+void fensterSchliessen(QWidget* fenster) {
+    fensterrahmen(fenster)->close();
+}

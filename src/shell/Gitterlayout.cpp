@@ -16,7 +16,8 @@ Layout laden(const Konfiguration& konfiguration, int spalten) {
     Layout layout;
     for (int n = 0; n < spalten; ++n)
         layout.spalten.push_back({konfiguration.gridFeld(n), konfiguration.gridBreite(n)});
-    layout.fenster = QSize(konfiguration.breiteEingabefenster(), konfiguration.hoeheEingabefenster());
+    layout.fenster =
+        QSize(konfiguration.breiteEingabefenster(), konfiguration.hoeheEingabefenster());
     return layout;
 }
 

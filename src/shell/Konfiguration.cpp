@@ -11,16 +11,22 @@ const QString kEinstellungen = "Einstellungen";
 const QString kKursblatt = "/kursblatt/";
 const QString kRisikoparameter = "/exchange-de/marktdaten/clearing-daten/risikoparameter/";
 
-QString seite(const QString& pfad) { return Konfiguration::webserver() + pfad; }
+QString seite(const QString& pfad) {
+    return Konfiguration::webserver() + pfad;
+}
 
-QString wahrheitswert(bool wert) { return wert ? "true" : "false"; }
+QString wahrheitswert(bool wert) {
+    return wert ? "true" : "false";
+}
 
 } // namespace
 
 Konfiguration::Konfiguration(QString pfad)
     : pfad_(std::move(pfad)) {}
 
-QString Konfiguration::webserver() { return "https://www.sorvant-exchange.example"; }
+QString Konfiguration::webserver() {
+    return "https://www.sorvant-exchange.example";
+}
 
 QString Konfiguration::lesen(const QString& sektion, const QString& schluessel,
                              const QString& vorgabe) const {
@@ -32,7 +38,9 @@ bool Konfiguration::schreiben(const QString& sektion, const QString& schluessel,
     return IniDatei::schreiben(pfad_, sektion, schluessel, wert);
 }
 
-QString Konfiguration::sprache() const { return lesen("Sprache", "Sprache", "deutsch"); }
+QString Konfiguration::sprache() const {
+    return lesen("Sprache", "Sprache", "deutsch");
+}
 
 bool Konfiguration::spracheSchreiben(const QString& code) const {
     return schreiben("Sprache", "Sprache", code);
@@ -48,7 +56,9 @@ QString Konfiguration::helpdatei(const QString& sprachcode) const {
     return {};
 }
 
-QString Konfiguration::dbVersion() const { return lesen("DBVersion", "DBVersion", "1.0"); }
+QString Konfiguration::dbVersion() const {
+    return lesen("DBVersion", "DBVersion", "1.0");
+}
 
 bool Konfiguration::dbVersionSchreiben(const QString& version) const {
     return schreiben("DBVersion", "DBVersion", version);
@@ -86,11 +96,17 @@ bool Konfiguration::fenstergroesseSchreiben(int hoehe, int breite) const {
            schreiben(kEinstellungen, "Breite_Eingabefenster", QString::number(breite));
 }
 
-bool Konfiguration::updateLokal() const { return lesen(kUpdate, "Update_Lokal", "") == "true"; }
+bool Konfiguration::updateLokal() const {
+    return lesen(kUpdate, "Update_Lokal", "") == "true";
+}
 
-bool Konfiguration::ifProxy() const { return lesen(kUpdate, "if_Proxy", "") == "true"; }
+bool Konfiguration::ifProxy() const {
+    return lesen(kUpdate, "if_Proxy", "") == "true";
+}
 
-QString Konfiguration::updatepfadLokal() const { return lesen(kUpdate, "Updatepfad_Lokal", ""); }
+QString Konfiguration::updatepfadLokal() const {
+    return lesen(kUpdate, "Updatepfad_Lokal", "");
+}
 
 QString Konfiguration::updatepfadDerivate(Vorgabe vorgabe) const {
     return lesen(kUpdate, "Updatepfad_Derivate",

@@ -9,16 +9,21 @@ const QString kSpezial = "Fehlermeldung_Spezial";
 const QString kBestaetigung = "Bestaetigungen";
 const QString kSpezialBestaetigung = "Bestaetigungen_Spezial";
 
-QString festerText(int n) { return QString("Der Fehler F%1 ist aufgetreten").arg(n); }
+QString festerText(int n) {
+    return QString("Der Fehler F%1 ist aufgetreten").arg(n);
+}
 
 // Arrangement 1: data, blank, part 1. Arrangement 2: part 1, data, part 2.
 QString angeordnet(const IniDatei& labels, const QString& sektion, int n, const QString& daten) {
     const QString teil1 = labels.text(sektion, QString("F%1_1").arg(n));
     const QString teil2 = labels.text(sektion, QString("F%1_2").arg(n));
     switch (labels.zahl(sektion, QString("A%1").arg(n), 0)) {
-    case 1: return daten + " " + teil1;
-    case 2: return teil1 + " " + daten + " " + teil2;
-    default: return {};
+    case 1:
+        return daten + " " + teil1;
+    case 2:
+        return teil1 + " " + daten + " " + teil2;
+    default:
+        return {};
     }
 }
 

@@ -44,26 +44,23 @@ TDBWahl::TDBWahl(TMain& haupt)
     connect(derivate_, &QPushButton::clicked, this,
             [this] { datenbankWaehlen("Quilm_Derivate.abs"); });
     connect(alles_, &QPushButton::clicked, this, [this] { datenbankWaehlen("Quilm.abs"); });
-    connect(sprache_, &QPushButton::clicked, this, [this] {
-        haupt_.SwitchLanguage(Programm::instanz().sprache != "d" ? "d" : "e");
-    });
+    connect(sprache_, &QPushButton::clicked, this,
+            [this] { haupt_.SwitchLanguage(Programm::instanz().sprache != "d" ? "d" : "e"); });
     alles_->setDefault(true);
     haupt_.menuesFreigeben(false);
     Beschriften();
 }
-
-TDBWahl::~TDBWahl() { haupt_.menuesFreigeben(true); }
 
 void TDBWahl::Beschriften() {
     const IniDatei l(Programm::instanz().labeldatei);
     const QString s = "DBWahl";
     setWindowTitle(l.text(s, "L0", "Datenbankauswahl"));
     willkommen_->setText(l.text(s, "Label1", "Herzlich willkommen!"));
-    erklaerung1_->setText(l.text(
-        s, "Label2",
-        "Quillmark Derivate: nur die Derivate; die kleinere Datenbank rechnet schneller."));
-    erklaerung2_->setText(l.text(
-        s, "Label3", "Quillmark Alle Produkte: Derivate, Aktien und Anleihen."));
+    erklaerung1_->setText(
+        l.text(s, "Label2",
+               "Quillmark Derivate: nur die Derivate; die kleinere Datenbank rechnet schneller."));
+    erklaerung2_->setText(
+        l.text(s, "Label3", "Quillmark Alle Produkte: Derivate, Aktien und Anleihen."));
     derivate_->setText(l.text(s, "BT_Derivate", "Quillmark Derivate"));
     alles_->setText(l.text(s, "BT_Alles", "Quillmark Alle Produkte"));
     sprache_->setText(l.text(s, "BT_Sprache", "English"));
@@ -78,8 +75,10 @@ void TDBWahl::datenbankWaehlen(const QString& datei) {
 }
 
 void TDBWahl::closeEvent(QCloseEvent* ereignis) {
-    if (gewaehlt_)
-        ereignis->accept();
-    else
+    if (!gewaehlt_) {
         ereignis->ignore();
+        return;
+    }
+    haupt_.menuesFreigeben(true);
+    ereignis->accept();
 }

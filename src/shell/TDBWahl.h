@@ -14,7 +14,6 @@ class TDBWahl : public QWidget, public Beschriftbar {
     Q_OBJECT
 public:
     explicit TDBWahl(TMain& haupt);
-    ~TDBWahl() override;
     void Beschriften() override;
 
 protected:

@@ -39,4 +39,6 @@ bool THilfe::oeffnen(const QString& hilfedatei, int thema) {
     return true;
 }
 
-QString THilfe::seite() const { return browser_->source().toLocalFile(); }
+QString THilfe::seite() const {
+    return browser_->source().toLocalFile();
+}

@@ -9,6 +9,7 @@
 #include "shell/Konfiguration.h"
 #include "shell/Menuetexte.h"
 #include "shell/Programm.h"
+#include "shell/Programmsymbol.h"
 #include "shell/THilfe.h"
 #include "store/DatenbankFehler.h"
 
@@ -46,6 +47,7 @@ TMain::TMain(const QString& programmverzeichnis, Dialoge& dialoge, QWidget* pare
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWindowTitle("Sorvant Quillmark 2");
+    setWindowIcon(programmsymbol());
 
     Programm::instanz().initialisieren(programmverzeichnis, Programm::systemDatumstrenner());
     menuesAnlegen();
@@ -96,8 +98,7 @@ void TMain::menuesAnlegen() {
     datei->addSeparator();
     eintrag(datei, "L_1_11");
     connect(aktion("L_1_1"), &QAction::triggered, this, &TMain::neu);
-    connect(aktion("L_1_11"), &QAction::triggered, qApp, &QApplication::quit,
-            Qt::QueuedConnection);
+    connect(aktion("L_1_11"), &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
 
     QMenu* einstellungen = neuesMenue("L_2");
     eintrag(einstellungen, "L_2_1", "Einstellungen_Produkte");
@@ -140,9 +141,13 @@ void TMain::menuesAnlegen() {
     connect(hilfe, &QMenu::aboutToShow, this, &TMain::hilfefilmSichtbarkeit);
 }
 
-QAction* TMain::aktion(const QString& schluessel) const { return aktionen_.value(schluessel); }
+QAction* TMain::aktion(const QString& schluessel) const {
+    return aktionen_.value(schluessel);
+}
 
-QMenu* TMain::menue(const QString& schluessel) const { return menues_.value(schluessel); }
+QMenu* TMain::menue(const QString& schluessel) const {
+    return menues_.value(schluessel);
+}
 
 void TMain::hauptfensterBeschriften() {
     const Programm& p = Programm::instanz();
@@ -220,10 +225,20 @@ QWidget* TMain::erzeugen(const QString& fenstername) {
     neu->setProperty("hilfethema", art->hilfethema);
     fenster_.insert(fenstername, neu);
     if (art->mdiKind) {
-        QMdiSubWindow* rahmen = mdi_->addSubWindow(neu);
+        // A window that chose its size (the input window restores the saved
+        // one) keeps it as the size of its frame.
+        const bool eigeneGroesse = neu->testAttribute(Qt::WA_Resized);
+        const QSize groesse = neu->size();
+        QMdiSubWindow* rahmen = mdi_->addSubWindow(
+            neu, art->festeGroesse ? Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                   : Qt::SubWindow);
+        if (eigeneGroesse) rahmen->resize(groesse);
+        if (art->festeGroesse) rahmen->setFixedSize(rahmen->sizeHint());
         rahmen->setObjectName(fenstername);
         rahmen->setAttribute(Qt::WA_DeleteOnClose);
-        if (dynamic_cast<Eingabefenster*>(neu)) rahmen->installEventFilter(new NurMinimieren(rahmen));
+        if (dynamic_cast<Eingabefenster*>(neu))
+            rahmen->installEventFilter(new NurMinimieren(rahmen));
         rahmen->show();
     } else {
         neu->setAttribute(Qt::WA_DeleteOnClose);

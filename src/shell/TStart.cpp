@@ -24,8 +24,7 @@ void TStart::paintEvent(QPaintEvent*) {
     maler.fillRect(rect(), verlauf);
 
     maler.setPen(QPen(QColor(255, 255, 255, 60), 2));
-    for (int i = 0; i < 6; ++i)
-        maler.drawLine(20, 190 - i * 22, 300, 150 - i * 30 + (i % 2) * 18);
+    for (int i = 0; i < 6; ++i) maler.drawLine(20, 190 - i * 22, 300, 150 - i * 30 + (i % 2) * 18);
 
     maler.setPen(Qt::white);
     QFont titel = font();
@@ -40,4 +39,6 @@ void TStart::paintEvent(QPaintEvent*) {
     maler.drawText(QRect(0, 200, width(), 24), Qt::AlignCenter, "Sorvant");
 }
 
-void TStart::mousePressEvent(QMouseEvent*) { accept(); }
+void TStart::mousePressEvent(QMouseEvent*) {
+    accept();
+}

@@ -31,7 +31,9 @@ QSqlDatabase oeffnen(const QString& pfad, const QString& name) {
     return db;
 }
 
-QSqlDatabase verbindung(const QString& name) { return QSqlDatabase::database(name, false); }
+QSqlDatabase verbindung(const QString& name) {
+    return QSqlDatabase::database(name, false);
+}
 
 void schliessen(const QString& name) {
     if (!QSqlDatabase::contains(name)) return;

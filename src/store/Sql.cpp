@@ -9,8 +9,7 @@ namespace Sql {
 QSqlQuery ausfuehren(const QSqlDatabase& db, const QString& sql, const QVariantList& werte) {
     QSqlQuery abfrage(db);
     abfrage.setForwardOnly(true);
-    if (!abfrage.prepare(sql))
-        throw DatenbankFehler(sql + "\n" + abfrage.lastError().text());
+    if (!abfrage.prepare(sql)) throw DatenbankFehler(sql + "\n" + abfrage.lastError().text());
     for (const QVariant& w : werte) abfrage.addBindValue(w);
     if (!abfrage.exec()) throw DatenbankFehler(sql + "\n" + abfrage.lastError().text());
     return abfrage;
@@ -22,7 +21,8 @@ QVariant wert(const QSqlDatabase& db, const QString& sql, const QVariantList& we
 }
 
 QVariant datum(const QDate& d) {
-    return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString));
+    return d.isValid() ? QVariant(d.toString(Qt::ISODate))
+                       : QVariant(QMetaType(QMetaType::QString));
 }
 
 QDate datumAus(const QVariant& v) {
@@ -35,8 +35,7 @@ QDate datumAus(const QVariant& v) {
 
 Transaktion::Transaktion(QSqlDatabase db)
     : db_(std::move(db)) {
-    if (!db_.transaction())
-        throw DatenbankFehler("BEGIN\n" + db_.lastError().text());
+    if (!db_.transaction()) throw DatenbankFehler("BEGIN\n" + db_.lastError().text());
     offen_ = true;
 }
 

@@ -96,8 +96,8 @@ TEST(IniDatei, ReadsWindowsLatin1FilesAndNonNumbersAsTheDefault) {
     TestOrdner ordner;
     QFile datei(ordner.datei("Label_d.ini"));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(QString("[Allgemein]\nL_Schliessen=Schließen\n[Fehlermeldungen]\nT5=zwei\n")
-                    .toLatin1());
+    datei.write(
+        QString("[Allgemein]\nL_Schliessen=Schließen\n[Fehlermeldungen]\nT5=zwei\n").toLatin1());
     datei.close();
     const IniDatei ini(ordner.datei("Label_d.ini"));
     EXPECT_EQ(ini.text("allgemein", "l_schliessen"), "Schließen");

@@ -7,7 +7,9 @@
 
 TestOrdner::TestOrdner() = default;
 
-QString TestOrdner::pfad() const { return ordner_.path() + "/"; }
+QString TestOrdner::pfad() const {
+    return ordner_.path() + "/";
+}
 
 void TestOrdner::schreiben(const QString& name, const QString& inhalt) const {
     QFile f(datei(name));
@@ -19,11 +21,17 @@ QString TestOrdner::lesen(const QString& name) const {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-TestDatenbank::TestDatenbank() { Datenbank::oeffnen(pfad()); }
+TestDatenbank::TestDatenbank() {
+    Datenbank::oeffnen(pfad());
+}
 
-TestDatenbank::~TestDatenbank() { Datenbank::schliessen(); }
+TestDatenbank::~TestDatenbank() {
+    Datenbank::schliessen();
+}
 
-QSqlDatabase TestDatenbank::db() const { return Datenbank::verbindung(); }
+QSqlDatabase TestDatenbank::db() const {
+    return Datenbank::verbindung();
+}
 
 void TestDatenbank::ausfuehren(const QString& statements) const {
     for (const QString& s : statements.split(';', Qt::SkipEmptyParts))

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's own symbol for the window frames.
+QIcon programmsymbol();
