@@ -1,1 +1,0 @@
-quillmark_gtest(test_labeldateien LabeldateienTest.cpp)
