@@ -54,6 +54,7 @@ std::vector<Tabelle> aufbauen() {
                                         {"DaysUntilSettelment", T::Zahl},
                                         {"Kupontermin", T::Text},
                                         {"Kupontermin_e", T::Text},
+                                        {"Faelligkeit", T::Text},
                                         {"Kuponhoehe", T::Zahl},
                                         {"Waehrung", T::Text},
                                         {"SOPA_Faktor", T::Zahl},
