@@ -6,7 +6,7 @@ namespace {
 
 // Christmas 2008 to New Year 2009: Wednesday 24 to Friday 26, Wednesday 31 and Thursday 1.
 Feiertage weihnachten() {
-    return feiertage({"2008-12-24", "2008-12-25", "2008-12-26", "2008-12-31", "2009-01-01"});
+    return feiertage("2008-12-24 2008-12-25 2008-12-26 2008-12-31 2009-01-01");
 }
 
 TEST(Feiertage, NurDieGelistetenTage) {

@@ -8,9 +8,9 @@ Datum iso(std::string_view text) {
     return d;
 }
 
-Feiertage feiertage(const std::vector<std::string_view>& tage) {
+Feiertage feiertage(std::string_view tage) {
     std::vector<Datum> daten;
-    for (std::string_view t : tage) daten.push_back(iso(t));
+    for (std::size_t i = 0; i < tage.size(); i += 11) daten.push_back(iso(tage.substr(i, 10)));
     return Feiertage(daten);
 }
 

@@ -11,6 +11,7 @@
 // Test shorthand: a date from ISO text (the test fails on a typo rather than passing with the
 // invalid date).
 Datum iso(std::string_view text);
-Feiertage feiertage(const std::vector<std::string_view>& tage);
+// Holidays from ISO dates separated by blanks.
+Feiertage feiertage(std::string_view tage);
 // "Mar08 2008-03-21, Apr08 2008-04-18": the entries in use, label and expiry.
 std::string liste(const Laufzeiten& l);
