@@ -5,3 +5,5 @@
 // Each command of the tool registers its options on the parser and runs
 // when chosen; the exit code of the chosen command is the tool's.
 void initDbEinrichten(CLI::App& app, int& exitcode);
+// "expiry" and "maturities".
+void kalenderEinrichten(CLI::App& app, int& exitcode);

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitcode = 0;
     initDbEinrichten(app, exitcode);
+    kalenderEinrichten(app, exitcode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
