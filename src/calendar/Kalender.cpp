@@ -3,13 +3,13 @@
 #include "calendar/KalenderdatenLesen.h"
 #include "calendar/LaufzeitenBerechnen.h"
 
-Kalender::Kalender(QSqlDatabase db)
-    : db_(db)
+Kalender::Kalender(const QSqlDatabase& db)
+    : verbindung_(db.connectionName())
     , daten_(KalenderdatenLesen(db))
-    , tabelle_(db) {}
+    , tabelle_(verbindung_) {}
 
 void Kalender::neuLaden() {
-    daten_ = KalenderdatenLesen(db_);
+    daten_ = KalenderdatenLesen(QSqlDatabase::database(verbindung_, false));
 }
 
 bool Kalender::LaufzeitenErmitteln(Laufzeiten& ziel, std::string_view produkt, double laufzeit,

@@ -12,8 +12,8 @@
 // holidays, inflation dates, the power calendar or the configuration lists calls neuLaden.
 class Kalender {
 public:
-    // Throws DatenbankFehler.
-    explicit Kalender(QSqlDatabase db);
+    // Reads from the connection and keeps its name. Throws DatenbankFehler.
+    explicit Kalender(const QSqlDatabase& db);
 
     void neuLaden();
     const Kalenderdaten& daten() const { return daten_; }
@@ -26,7 +26,7 @@ public:
     void laufzeitenLeeren() { tabelle_.leeren(); }
 
 private:
-    QSqlDatabase db_;
+    QString verbindung_;
     Kalenderdaten daten_;
     LaufzeitenTabelle tabelle_;
 };

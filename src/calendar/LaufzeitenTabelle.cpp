@@ -3,8 +3,12 @@
 #include "calendar/DatumQt.h"
 #include "store/Sql.h"
 
-LaufzeitenTabelle::LaufzeitenTabelle(QSqlDatabase db)
-    : db_(std::move(db)) {}
+LaufzeitenTabelle::LaufzeitenTabelle(QString verbindung)
+    : verbindung_(std::move(verbindung)) {}
+
+QSqlDatabase LaufzeitenTabelle::db() const {
+    return QSqlDatabase::database(verbindung_, false);
+}
 
 void LaufzeitenTabelle::eintragen(std::string_view lzb, double laufzeit, const Laufzeiten& l,
                                   Datum berechnungsdatum) {
@@ -17,12 +21,12 @@ void LaufzeitenTabelle::eintragen(std::string_view lzb, double laufzeit, const L
 }
 
 void LaufzeitenTabelle::leeren() {
-    Sql::ausfuehren(db_, "DELETE FROM Laufzeiten");
+    Sql::ausfuehren(db(), "DELETE FROM Laufzeiten");
     bekannt_.clear();
 }
 
 bool LaufzeitenTabelle::vorhanden(const QString& lzb, double laufzeit) const {
-    return Sql::wert(db_, "SELECT 1 FROM Laufzeiten WHERE LZB = ? COLLATE NOCASE AND Gruppe = ?",
+    return Sql::wert(db(), "SELECT 1 FROM Laufzeiten WHERE LZB = ? COLLATE NOCASE AND Gruppe = ?",
                      {lzb, laufzeit})
         .isValid();
 }
@@ -39,5 +43,5 @@ void LaufzeitenTabelle::schreiben(const QString& lzb, double laufzeit, const Lau
               << QString::fromStdString(e.VerfallMonatTxt) << e.Tag << e.Monat << e.Jahr
               << static_cast<double>(e.VerfallDatum - berechnungsdatum);
     }
-    Sql::ausfuehren(db_, sql, werte);
+    Sql::ausfuehren(db(), sql, werte);
 }

@@ -13,7 +13,8 @@
 // changes. Pairs already seen are remembered, so a repeated build costs no database access.
 class LaufzeitenTabelle {
 public:
-    explicit LaufzeitenTabelle(QSqlDatabase db);
+    // Holds the connection's name, not the connection, so that closing it is not hindered.
+    explicit LaufzeitenTabelle(QString verbindung);
 
     // Writes the entries of l (as one statement) unless the table holds a row for the pair or
     // l is empty. Throws DatenbankFehler.
@@ -27,6 +28,8 @@ private:
     void schreiben(const QString& lzb, double laufzeit, const Laufzeiten& l,
                    Datum berechnungsdatum) const;
 
-    QSqlDatabase db_;
+    QSqlDatabase db() const;
+
+    QString verbindung_;
     std::set<std::pair<std::string, double>> bekannt_;
 };
