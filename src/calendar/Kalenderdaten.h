@@ -3,6 +3,7 @@
 #include "calendar/Datum.h"
 #include "calendar/Feiertage.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@ struct Amperotermin {
     Datum FIRST_TRADING_DATE;
     Datum LETZTER_HT; // last trading day: the expiry of the maturity
     std::string Anzeigetext;
+    std::int64_t CONTRACT_SIZE = 0; // replaces the product's multiplier for this contract
 };
 
 // The reference rows that the maturity rules read, held in memory so that building a

@@ -28,11 +28,12 @@ void inflationstermineLesen(const QSqlDatabase& db, Kalenderdaten& daten) {
 
 void amperoLesen(const QSqlDatabase& db, Kalenderdaten& daten) {
     QSqlQuery q = Sql::ausfuehren(
-        db, "SELECT PRODUCT_ID, FIRST_TRADING_DATE, LETZTER_HT, Anzeigetext FROM Ampero "
-            "ORDER BY rowid");
+        db, "SELECT PRODUCT_ID, FIRST_TRADING_DATE, LETZTER_HT, Anzeigetext, CONTRACT_SIZE "
+            "FROM Ampero ORDER BY rowid");
     while (q.next()) {
         daten.ampero[grossgeschrieben(text(q.value(0)))].push_back(
-            {datumAus(q.value(1)), datumAus(q.value(2)), q.value(3).toString().toStdString()});
+            {datumAus(q.value(1)), datumAus(q.value(2)), q.value(3).toString().toStdString(),
+             q.value(4).toLongLong()});
     }
 }
 
