@@ -29,7 +29,9 @@ void Fehlerprotokoll::Fehlerzeile_Anhaengen(int zeilenNr, const QString& produkt
                      QString(art.toUpper()), zusatz});
 }
 
-void Fehlerprotokoll::Fehlerprotokoll_Leeren() { Sql::ausfuehren(db_, "DELETE FROM FehlerP"); }
+void Fehlerprotokoll::Fehlerprotokoll_Leeren() {
+    Sql::ausfuehren(db_, "DELETE FROM FehlerP");
+}
 
 int Fehlerprotokoll::anzahl() const {
     return Sql::wert(db_, "SELECT count(*) FROM FehlerP").toInt();

@@ -15,3 +15,11 @@ bool AufzeichnendeDialoge::anzeigen(const Meldung& meldung) {
     skript_.pop_front();
     return antwort;
 }
+
+int AufzeichnendeDialoge::naechsteWahl(const QString& dialog) {
+    wahldialoge_.push_back(dialog);
+    if (wahlen_.empty()) return 2;
+    const int wahl = wahlen_.front();
+    wahlen_.pop_front();
+    return wahl;
+}

@@ -16,6 +16,14 @@ public:
     void antworten(std::initializer_list<bool> antworten) {
         skript_.insert(skript_.end(), antworten.begin(), antworten.end());
     }
+    // Answers of the date and price change dialogs, in order; then 2 (new prices).
+    void wahlen(std::initializer_list<int> wahlen) {
+        wahlen_.insert(wahlen_.end(), wahlen.begin(), wahlen.end());
+    }
+    int Datumsaenderung_Waehlen() override { return naechsteWahl("Datumsaenderung"); }
+    int Preisaenderung_Waehlen() override { return naechsteWahl("Preisaenderung"); }
+    // The choice dialogs shown, by name, in order.
+    const std::vector<QString>& wahldialoge() const { return wahldialoge_; }
     const std::vector<Meldung>& meldungen() const { return meldungen_; }
     // The numbers of the recorded messages of one source, in order.
     std::vector<int> nummern(Meldung::Quelle quelle) const;
@@ -25,7 +33,11 @@ protected:
     bool anzeigen(const Meldung& meldung) override;
 
 private:
+    int naechsteWahl(const QString& dialog);
+
     bool stehendeAntwort_;
+    std::deque<int> wahlen_;
+    std::vector<QString> wahldialoge_;
     std::deque<bool> skript_;
     std::vector<Meldung> meldungen_;
 };

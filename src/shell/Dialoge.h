@@ -17,6 +17,12 @@ public:
     // A plain message box with a fixed text, outside the numbered messages.
     void Hinweis_Zeigen(MeldungsArt art, const QString& text);
 
+    // The date change dialog: 0 keep the date, 1 new implied volatilities,
+    // 2 new option prices (also the answer "no option positions").
+    virtual int Datumsaenderung_Waehlen() = 0;
+    // The price change dialog: 1 new implied volatilities, 2 new option prices.
+    virtual int Preisaenderung_Waehlen() = 0;
+
 protected:
     // Shows the message; returns true for "Yes" (and for OK).
     virtual bool anzeigen(const Meldung& meldung) = 0;

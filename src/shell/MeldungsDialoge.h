@@ -11,6 +11,9 @@ public:
         : eltern_(elternfenster) {}
     void elternfensterSetzen(QWidget* eltern) { eltern_ = eltern; }
 
+    int Datumsaenderung_Waehlen() override;
+    int Preisaenderung_Waehlen() override;
+
 protected:
     bool anzeigen(const Meldung& meldung) override;
 

@@ -100,6 +100,10 @@ const Produktsatz* Referenzdaten::produkt(const QString& code) const {
     return it == produktIndex_.constEnd() ? nullptr : &produkte_[static_cast<size_t>(*it)];
 }
 
+Produktsatz* Referenzdaten::produktAendern(const QString& code) {
+    return const_cast<Produktsatz*>(std::as_const(*this).produkt(code));
+}
+
 const Klassensatz* Referenzdaten::klasse(const QString& code) const {
     const auto it = klassen_.constFind(schluessel(code));
     return it == klassen_.constEnd() ? nullptr : &*it;

@@ -75,6 +75,8 @@ public:
     // In the order of their codes.
     const std::vector<Produktsatz>& produkte() const { return produkte_; }
     const Produktsatz* produkt(const QString& code) const;
+    // The same row for a change the caller also writes to the table.
+    Produktsatz* produktAendern(const QString& code);
     const Klassensatz* klasse(const QString& code) const;
     const Gruppensatz* gruppe(const QString& code) const;
     const Zinssaetze& zinsen() const { return zinsen_; }
