@@ -1,5 +1,6 @@
 #include "Updatetestumgebung.h"
 
+#include "shell/Programm.h"
 #include "store/Sql.h"
 
 #include <QSqlQuery>
@@ -86,6 +87,11 @@ QString datei(const QStringList& zeilen) {
     QString text;
     for (const QString& z : zeilen) text += z + "\n";
     return text;
+}
+
+UpdateTest::UpdateTest() {
+    Programm::instanz().programmverzeichnis = QString(QUILLMARK_RESSOURCEN) + "/";
+    Programm::instanz().spracheSetzen("d");
 }
 
 QString UpdateTest::schreiben(const QString& name, const QStringList& zeilen) {

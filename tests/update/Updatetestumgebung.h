@@ -58,6 +58,9 @@ public:
 // 14 May 2025, so the previous business days are the 13th and the 12th.
 class UpdateTest : public ::testing::Test {
 protected:
+    // The messages take their texts from the German label file of the program.
+    UpdateTest();
+
     TestDatenbank datenbank;
     TestOrdner ordner;
     AufzeichnendeDialoge dialoge;
