@@ -6,6 +6,7 @@
 #include "input/Eingabezustand.h"
 #include "input/Fehlerprotokoll.h"
 #include "input/Spaltenlayout.h"
+#include "shell/Arbeitsmappe.h"
 #include "store/Referenzdaten.h"
 
 #include <QSqlDatabase>
@@ -105,9 +106,21 @@ public:
     bool Datumswahl(const QDate& neuesDatum);
     void Preis_Uebernehmen(bool interaktiv, int zeile);
 
+    // --- spreadsheets ---
+    // Replaces the rows by the positions of a workbook or CSV grid and completes them
+    // quietly. The caller has emptied the input (Alle_Loeschen) and reports the error log
+    // afterwards. False (message 76, 75 or 74) when the file cannot be read.
+    bool Excel_Import(const QString& pfad);
+    void Klassenpreise_Angleichen(const QStringList& klassen, const QStringList& codes);
+    // The workbook of the export: the positions sheet first, the margin results sheet after
+    // it when results are to be included.
+    Arbeitsmappe Excel_Export(bool mitErgebnissen, const QString& fenstertitel);
+
     // The underlying price of a row: the price of its maturity for products priced by
     // maturity, else the product's current price.
     double basiswertpreis(const Position& p, const Produktsatz& produkt);
+    // The price of the row's maturity (the maturity price lookup of the input).
+    double laufzeitpreis(const Position& p, const Produktsatz& produkt);
     // Is the date a holiday of the exchange, or a Saturday or Sunday?
     bool istFeiertag(const QDate& d) const;
     bool istWochenende(const QDate& d) const;
@@ -117,6 +130,8 @@ public:
     Laufzeiten& laufzeitenAktuell();
 
 private:
+    std::optional<Arbeitsmappe> importmappeOeffnen(const QString& pfad);
+    void exportzeile(Arbeitsmappe& m, int i, const QString& r);
     enum class Zeilenausgang { Behalten, Loeschen };
     Zeilenausgang zeileAufDatum(int i, bool interaktiv, bool neueVolatilitaeten);
     Zeilenausgang derivatAufDatum(int i, const Produktsatz& p, bool interaktiv,
