@@ -7,3 +7,5 @@
 void initDbEinrichten(CLI::App& app, int& exitcode);
 // "expiry" and "maturities".
 void kalenderEinrichten(CLI::App& app, int& exitcode);
+// "update": the local update from the exchange's files.
+void updateEinrichten(CLI::App& app, int& exitcode);

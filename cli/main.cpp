@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     int exitcode = 0;
     initDbEinrichten(app, exitcode);
     kalenderEinrichten(app, exitcode);
+    updateEinrichten(app, exitcode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
