@@ -1,5 +1,6 @@
 #include "pricing/Binomialbaum.h"
 
+#include "pricing/Rueckwaertsinduktion.h"
 #include "pricing/TOptionsRechenModell.h"
 
 #include <algorithm>
@@ -69,24 +70,20 @@ void Binomialbaum::kurse(Knoten& P, long double S, int m) const {
 long double Binomialbaum::bewerten(Optionsart art, long double K, long double S, int n,
                                    Baumspitze* spitze) const {
     Knoten V;
-    Knoten P;
-    kurse(P, S, n);
+    const long double unten = S * Potenz(d_, n);
+    long double P = unten;
     const long double s = vorzeichen(art);
-    for (int j = 0; j <= n; ++j) V[j] = std::max(ausuebung(s, P[j], K), 0.0L);
-    return rueckwaerts(art, K, n, V, P, spitze);
+    for (int j = 0; j <= n; ++j, P *= u2_) V[j] = std::max(ausuebung(s, P, K), 0.0L);
+    return rueckwaerts(art, K, n, V, unten, spitze);
 }
 
 long double Binomialbaum::rueckwaerts(Optionsart art, long double K, int schritte, Knoten& V,
-                                      Knoten& P, Baumspitze* spitze) const {
+                                      long double unten, Baumspitze* spitze) const {
+    Knoten E;
     const long double s = vorzeichen(art);
-    for (int m = schritte - 1; m >= 0; --m) {
-        for (int j = 0; j <= m; ++j) {
-            const long double gehalten = aufAbgezinst_ * V[j + 1] + abAbgezinst_ * V[j];
-            P[j] = d_ * P[j + 1];
-            V[j] = std::max(gehalten, ausuebung(s, P[j], K));
-        }
-        if (spitze && m <= 2) std::copy_n(V.begin(), m + 1, spitze->V[m]);
-    }
+    long double P = unten;
+    for (int i = 0; i <= 2 * schritte; ++i, P *= u_) E[i] = ausuebung(s, P, K);
+    Rueckwaertsinduktion(art, V, E, schritte, aufAbgezinst_, abAbgezinst_, spitze);
     if (spitze && schritte >= 2) {
         spitze->gefuellt = true;
         spitze->u = u_;
@@ -134,5 +131,5 @@ long double CRRDividendenbaum(Optionsart art, Fehlercode& Fehler, const Optionsd
     Knoten P;
     baum.kurse(P, u.Kurs, schritte.k);
     exDividendenwerte(art, Fehler, u, P, V, schritte.k);
-    return baum.rueckwaerts(art, u.Basis, schritte.k, V, P, spitze);
+    return baum.rueckwaerts(art, u.Basis, schritte.k, V, P[0], spitze);
 }

@@ -39,10 +39,11 @@ public:
     // An American option over n steps from spot S (with n the constructor's step count).
     long double bewerten(Optionsart art, long double K, long double S, int n,
                          Baumspitze* spitze = nullptr) const;
-    // Backward induction from `schritte` steps ahead to today over the values V and prices P of
-    // that slice, with exercise against the prices met on the way. Returns the value today.
-    long double rueckwaerts(Optionsart art, long double K, int schritte, Knoten& V, Knoten& P,
-                            Baumspitze* spitze) const;
+    // Backward induction from `schritte` steps ahead to today over the values V of that slice,
+    // whose lowest price is `unten`, with exercise against the prices met on the way. Returns
+    // the value today.
+    long double rueckwaerts(Optionsart art, long double K, int schritte, Knoten& V,
+                            long double unten, Baumspitze* spitze) const;
 
 private:
     long double dt_;
