@@ -9,3 +9,5 @@ void initDbEinrichten(CLI::App& app, int& exitcode);
 void kalenderEinrichten(CLI::App& app, int& exitcode);
 // "update": the local update from the exchange's files.
 void updateEinrichten(CLI::App& app, int& exitcode);
+// "price" and "implvol": the option models directly, in their own units.
+void preisEinrichten(CLI::App& app, int& exitcode);

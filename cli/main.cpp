@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     initDbEinrichten(app, exitcode);
     kalenderEinrichten(app, exitcode);
     updateEinrichten(app, exitcode);
+    preisEinrichten(app, exitcode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

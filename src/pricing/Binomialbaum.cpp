@@ -32,7 +32,7 @@ void exDividendenwerte(Optionsart art, Fehlercode& Fehler, const Optionsdaten& u
                 halten = teilbaum.bewerten(art, u.Basis, ex.Kurs, kSchritte);
             else
                 Fehler = 3;
-        } else if (Fehler == 1 && ex.Tage > 0.001L) {
+        } else if (Fehler == 1 && ex.Tage > 0.001) {
             halten = std::max(ausuebung(s, std::max(ex.Kurs, 0.0L), u.Basis), 0.0L);
         }
         V[j] = std::max(ausuebung(s, P[j], u.Basis), halten);

@@ -18,11 +18,13 @@ bool TOptionsRechenModell::ParameterPruefen(Fehlercode& Fehler, const Optionsdat
         Fehler = code;
         gut = false;
     };
-    pruefen(u.Basis <= 0.001L, 2);
-    pruefen(u.Vola <= 0.0001L, 3);
+    // The limits are double constants: inputs arrive as doubles, and a strike entered as 0.001
+    // must meet the limit 0.001, not lie a hair above its extended-precision value.
+    pruefen(u.Basis <= 0.001, 2);
+    pruefen(u.Vola <= 0.0001, 3);
     pruefen(u.Vola >= 1000, 6);
-    pruefen(u.Tage <= 0.001L, 4);
-    pruefen(u.Kurs <= 0.001L, 1);
+    pruefen(u.Tage <= 0.001, 4);
+    pruefen(u.Kurs <= 0.001, 1);
     return gut;
 }
 
