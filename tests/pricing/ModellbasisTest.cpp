@@ -68,7 +68,8 @@ struct Pruefung {
 };
 
 // Every model checks the same way (no rate, so that no tree refuses a tiny volatility); the last
-// failing check in the order strike, volatility, time, underlying leaves its code.
+// failing check in the order strike, volatility, time, underlying leaves its code. The limits
+// are written as doubles, the form in which inputs arrive.
 TEST(ParameterPruefen, GrenzenUndReihenfolge) {
     const std::vector<Pruefung> faelle{
         {90, 25, 0.001, 100, 2},  {90, 25, 0.0011, 100, 0},  {90, 0.01, 100, 100, 3},
