@@ -13,9 +13,9 @@ struct Updateumgebung {
     QSqlDatabase db;
     Dialoge& dialoge;
     Updatebegleitung& begleitung;
-    QString verzeichnis;                  // Updatepfad_Lokal
+    QString verzeichnis{};                // Updatepfad_Lokal
     QString datenbankdatei = "Quilm.abs"; // chooses the product file
-    QString konfigurationsdatei;          // margin.INI: the installed DBVersion
+    QString konfigurationsdatei{};        // margin.INI: the installed DBVersion
     QString sprache = "d";                // of the progress texts
     QDate heute = QDate::currentDate();
     // Each import starts a fresh error log, except inside a full update, which starts one
