@@ -45,9 +45,7 @@ long double Potenz(long double basis, long double exponent) {
     if (exponent == 0) return basis != 0 ? 1 : 0;
     if (basis > 0) return std::exp(exponent * std::log(basis));
     if (basis == 0 || exponent < 1 || exponent != std::floor(exponent)) return 0;
-    long double wert = basis;
-    for (long double i = 1; i < exponent; ++i) wert *= basis;
-    return wert;
+    return std::pow(basis, exponent);
 }
 
 Binomialbaum::Binomialbaum(Baumart art, long double T, long double r, long double sigma,

@@ -5,8 +5,8 @@
 #include <array>
 
 // base^exponent as the trees need it: exponent 0 gives 1 (0 for base 0); a positive base
-// e^(exponent·ln base); base 0 gives 0; a negative base is multiplied by itself for a whole
-// exponent of at least 1, and gives 0 otherwise.
+// e^(exponent·ln base); base 0 gives 0; a negative base gives its power for a whole exponent of
+// at least 1, and 0 otherwise.
 long double Potenz(long double basis, long double exponent);
 
 enum class Baumart { Aktien, Futures };

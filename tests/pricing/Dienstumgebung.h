@@ -41,7 +41,7 @@ struct Dienstumgebung {
             produkt.Preis_Faelligkeit[static_cast<std::size_t>(k - 1)] = 100 + k;
     }
 
-    Preiskontext kontext() const {
+    Preiskontext kontext() {
         return {.fenster = fenster,
                 .produkt = produkt,
                 .zinsen = zinsen,
@@ -49,7 +49,7 @@ struct Dienstumgebung {
                 .LaufzeitIndex = LaufzeitIndex,
                 .Berechnungsdatum = Datum(2008, 3, 7),
                 .datumsstil = {"d", '.'},
-                .meldungen = const_cast<AufgezeichneteMeldungen*>(&meldungen),
+                .meldungen = &meldungen,
                 .ZeilenNr = 7,
                 .Prod_Neu = produkt.Produkt};
     }
