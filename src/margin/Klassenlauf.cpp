@@ -1,0 +1,118 @@
+#include "margin/Klassenlauf.h"
+
+#include "margin/Klassenkontext.h"
+#include "margin/Vergleiche.h"
+#include "store/Referenzdaten.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace Margin {
+namespace {
+
+QHash<QString, std::vector<int>> zeilenJe(const std::vector<Berechnungszeile>& berechnung,
+                                          QString Berechnungszeile::*spalte) {
+    QHash<QString, std::vector<int>> je;
+    for (size_t i = 0; i < berechnung.size(); ++i)
+        if (!leer(berechnung[i].*spalte)) je[schluessel(berechnung[i].*spalte)].push_back(int(i));
+    return je;
+}
+
+std::vector<Ausgabe2Zeile> klasseBerechnen(const Rechenumgebung& u, const Klassenauftrag& a,
+                                           std::vector<Berechnungszeile>& berechnung,
+                                           std::vector<Ausgabe1Zeile>& ausgabe1) {
+    static const Klassensatz leereKlasse;
+    const Klassensatz* klasse = u.daten.referenz.klasse(a.MarginKlasse);
+    const Gruppensatz* gruppe = klasse ? u.daten.referenz.gruppe(klasse->MarginGruppe) : nullptr;
+    Klassenkontext k{u,
+                     berechnung,
+                     a.MK_neu,
+                     a.MarginKlasse,
+                     klasse ? klasse : &leereKlasse,
+                     gruppe ? gruppe->OffsetFaktor : 0,
+                     ausgabe1[a.ausgabe1],
+                     a.zeilen,
+                     {}};
+    for (auto schritt : {SopaWerteBerechnen, ShortCallsAbdecken, ShortPutsAbdecken, FuturesNetten,
+                         SpotMonthSpreads, BackMonthSpreads, NonSpreadFutures,
+                         OptionenMitFuturesAbdecken, AdditionalMarginBerechnen})
+        schritt(k);
+    if (!a.kassazeilen.empty()) {
+        AnleihenMargin(k, a.kassazeilen);
+        AktienMargin(k, a.kassazeilen);
+    }
+    return std::move(k.ausgabe2);
+}
+
+} // namespace
+
+std::vector<Klassenauftrag> Klassenauftraege(const std::vector<A_MKlasseZeile>& klassen,
+                                             const std::vector<Ausgabe1Zeile>& ausgabe1,
+                                             const std::vector<Berechnungszeile>& berechnung) {
+    const auto jeSchluessel = zeilenJe(berechnung, &Berechnungszeile::MarginKlasse_NEU);
+    const auto jeKlasse = zeilenJe(berechnung, &Berechnungszeile::MarginKlasse);
+    QSet<QString> schluessel_, klassen_;
+    std::vector<Klassenauftrag> auftraege;
+    for (const A_MKlasseZeile& k : klassen) {
+        const QString s = schluessel(k.MK_neu);
+        if (leer(k.MK_neu) || schluessel_.contains(s)) continue;
+        const auto zeile =
+            std::find_if(ausgabe1.begin(), ausgabe1.end() - 1,
+                         [&](const Ausgabe1Zeile& a) { return gleich(a.MK_neu, k.MK_neu); });
+        if (zeile == ausgabe1.end() - 1) continue;
+        schluessel_.insert(s);
+        Klassenauftrag a{
+            k.MarginKlasse, k.MK_neu, size_t(zeile - ausgabe1.begin()), jeSchluessel.value(s), {}};
+        if (!klassen_.contains(schluessel(k.MarginKlasse))) {
+            klassen_.insert(schluessel(k.MarginKlasse));
+            a.kassazeilen = jeKlasse.value(schluessel(k.MarginKlasse));
+        }
+        auftraege.push_back(std::move(a));
+    }
+    return auftraege;
+}
+
+std::vector<Ausgabe2Zeile> KlassenBerechnen(const Rechenumgebung& u,
+                                            const std::vector<Klassenauftrag>& auftraege,
+                                            std::vector<Berechnungszeile>& berechnung,
+                                            std::vector<Ausgabe1Zeile>& ausgabe1,
+                                            const Fortschritt& fortschritt, int threads) {
+    std::vector<std::vector<Ausgabe2Zeile>> teile(auftraege.size());
+    std::atomic<size_t> naechster{0};
+    std::atomic<bool> stopp{false};
+    std::mutex schutz;
+    std::exception_ptr fehler;
+    int erledigt = 0;
+    const auto arbeiten = [&] {
+        for (size_t i; !stopp && (i = naechster++) < auftraege.size();) {
+            try {
+                u.abbruchPruefen();
+                teile[i] = klasseBerechnen(u, auftraege[i], berechnung, ausgabe1);
+            } catch (...) {
+                const std::lock_guard<std::mutex> sperre(schutz);
+                if (!fehler) fehler = std::current_exception();
+                stopp = true;
+                return;
+            }
+            const std::lock_guard<std::mutex> sperre(schutz);
+            if (fortschritt) fortschritt(++erledigt, int(auftraege.size()));
+        }
+    };
+    const size_t anzahl = std::min<size_t>(
+        threads > 0 ? size_t(threads) : std::max(1u, std::thread::hardware_concurrency()),
+        std::max<size_t>(1, auftraege.size()));
+    std::vector<std::jthread> helfer;
+    for (size_t t = 1; t < anzahl; ++t) helfer.emplace_back(arbeiten);
+    arbeiten();
+    helfer.clear();
+    if (fehler) std::rethrow_exception(fehler);
+    std::vector<Ausgabe2Zeile> alle;
+    for (auto& teil : teile) alle.insert(alle.end(), teil.begin(), teil.end());
+    return alle;
+}
+
+} // namespace Margin
