@@ -14,6 +14,7 @@ Eingabelogik::Eingabelogik(QSqlDatabase db, Dialoge& dialoge)
     : db_(db)
     , dialoge_(dialoge)
     , protokoll_(db)
+    , meldungsanbindung_(dialoge, protokoll_)
     , tabelle_(db) {
     try {
         Sql::ausfuehren(db_, "SELECT * FROM MarginKlasse LIMIT 1");

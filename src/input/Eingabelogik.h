@@ -6,6 +6,8 @@
 #include "input/Eingabezustand.h"
 #include "input/Fehlerprotokoll.h"
 #include "input/Spaltenlayout.h"
+#include "pricing/Meldungsanbindung.h"
+#include "pricing/Preiskontext.h"
 #include "shell/Arbeitsmappe.h"
 #include "store/Referenzdaten.h"
 
@@ -116,11 +118,15 @@ public:
     // it when results are to be included.
     Arbeitsmappe Excel_Export(bool mitErgebnissen, const QString& fenstertitel);
 
-    // The underlying price of a row: the price of its maturity for products priced by
+    // The underlying price of row i: the price of its maturity for products priced by
     // maturity, else the product's current price.
-    double basiswertpreis(const Position& p, const Produktsatz& produkt);
+    double basiswertpreis(int zeile, const Produktsatz& produkt);
     // The price of the row's maturity (the maturity price lookup of the input).
-    double laufzeitpreis(const Position& p, const Produktsatz& produkt);
+    double laufzeitpreis(int zeile, const Produktsatz& produkt);
+    // What the pricing services read of row i.
+    Preiskontext preiskontext(int zeile, const Produktsatz& produkt);
+    // Half to even to four decimals, the rounding of volatilities and option prices.
+    static double aufVierStellen(double wert);
     // Is the date a holiday of the exchange, or a Saturday or Sunday?
     bool istFeiertag(const QDate& d) const;
     bool istWochenende(const QDate& d) const;
@@ -132,6 +138,9 @@ public:
 private:
     std::optional<Arbeitsmappe> importmappeOeffnen(const QString& pfad);
     void exportzeile(Arbeitsmappe& m, int i, const QString& r);
+    int preisModus(bool interaktiv, const Produktsatz& p, bool klasseMitOptionen);
+    void optionszeileNeuBewerten(int i, int modus, bool interaktiv);
+    void klasseNeuBewerten(bool interaktiv, const Produktsatz& p);
     enum class Zeilenausgang { Behalten, Loeschen };
     Zeilenausgang zeileAufDatum(int i, bool interaktiv, bool neueVolatilitaeten);
     Zeilenausgang derivatAufDatum(int i, const Produktsatz& p, bool interaktiv,
@@ -149,6 +158,7 @@ private:
     Referenzdaten referenz_;
     std::unique_ptr<Kalender> kalender_;
     Fehlerprotokoll protokoll_;
+    Meldungsanbindung meldungsanbindung_;
     Eingabetabelle tabelle_;
     Eingabezustand zustand_;
     QString filterSchluessel_;

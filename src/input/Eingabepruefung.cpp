@@ -89,7 +89,7 @@ private:
     void laufzeitpreis() {
         e_.maturitaetenAufbauen(*p_);
         e_.Laufzeit_Uebernehmen(zeile_, false);
-        if (e_.basiswertpreis(e_.tabelle().zeile(zeile_), *p_) <= 0) fehler(13);
+        if (e_.laufzeitpreis(zeile_, *p_) <= 0) fehler(13);
     }
 
     void laufzeitGueltig() {

@@ -134,7 +134,7 @@ void Eingabelogik::exportzeile(Arbeitsmappe& m, int i, const QString& r) {
     m.schreiben(zelle("AA"), z.Prod_Bezeichnung);
     if (!p) return;
     m.schreiben(zelle("L"), p->AktPreis);
-    if (hatLaufzeitpreis(*p) && z.LaufzeitIndex >= 1) m.schreiben(zelle("M"), laufzeitpreis(z, *p));
+    if (hatLaufzeitpreis(*p) && z.LaufzeitIndex >= 1) m.schreiben(zelle("M"), laufzeitpreis(i, *p));
     m.schreiben(zelle("S"), p->Dividende);
     datumSchreiben(m, zelle("T"), p->DividendenTage);
     m.schreiben(zelle("U"), Programm::instanz().sprache == "e" ? p->Kupontermin_e : p->Kupontermin);

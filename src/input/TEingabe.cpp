@@ -1,6 +1,8 @@
 #include "input/TEingabe.h"
 
-#include "shell/Dialoge.h"
+#include "input/Eingabedelegate.h"
+#include "input/Eingabelogik.h"
+#include "input/Eingabemodell.h"
 #include "shell/Fensterrahmen.h"
 #include "shell/Gitterlayout.h"
 #include "shell/IniDatei.h"
@@ -8,13 +10,17 @@
 #include "shell/Programm.h"
 #include "shell/TMain.h"
 #include "store/Datenbank.h"
-#include "store/DatenbankFehler.h"
-#include "store/Sql.h"
 
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
-#include <QSqlRecord>
-#include <QSqlTableModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,96 +36,228 @@ public:
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
+    void bearbeitungVerwerfen() {
+        if (state() != EditingState) return;
+        if (QWidget* editor = indexWidget(currentIndex()))
+            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    }
 };
+
+// The configured fields of the grid columns; a missing key keeps the
+// designed field of that column.
+QStringList gitterfelder() {
+    const Konfiguration k(Programm::instanz().konfigurationsdatei);
+    QStringList felder;
+    const QStringList& standard = Eingabemodell::standardfelder();
+    for (int n = 0; n < standard.size(); ++n) {
+        const QString feld = k.gridFeld(n);
+        felder << (feld == "ERROR" ? standard[n] : feld);
+    }
+    return felder;
+}
 
 } // namespace
 
 TEingabe::TEingabe(TMain& haupt)
-    : haupt_(haupt)
-    , gitter_(new Eingabegitter(this)) {
-    datenbankVerbinden();
-    modell_ = new QSqlTableModel(this, Datenbank::verbindung());
-    modell_->setTable("Eingabe");
-    modell_->setEditStrategy(QSqlTableModel::OnFieldChange);
-    modell_->select();
-    gitter_->setModel(modell_);
-    gitter_->horizontalHeader()->setSectionsMovable(true);
-    gitter_->setAlternatingRowColors(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(gitter_);
+    : haupt_(haupt) {
+    const QSqlDatabase db = Datenbank::oeffnen(Programm::instanz().datenbankpfad());
+    logik_ = std::make_unique<Eingabelogik>(db, haupt_.dialoge());
+    Programm::instanz().Berechnungsdatum = logik_->zustand().Berechnungsdatum;
+    aufbauen();
     connect(&haupt_, &TMain::offeneEingabeBuchen, this, &TEingabe::offeneBearbeitungBuchen);
-    gitterlayoutLaden();
     Beschriften();
+    zeileWaehlen(0);
 }
 
 // The window owns the connection: it goes when the window goes.
 TEingabe::~TEingabe() {
     gitter_->setModel(nullptr);
     delete modell_;
+    logik_.reset();
     Datenbank::schliessen();
 }
 
-void TEingabe::datenbankVerbinden() {
-    const QSqlDatabase db = Datenbank::oeffnen(Programm::instanz().datenbankpfad());
-    try {
-        Sql::ausfuehren(db, "SELECT * FROM MarginKlasse");
-    } catch (const DatenbankFehler&) {
-        haupt_.dialoge().Fehlermeldung_Zeigen(8);
+void TEingabe::aufbauen() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(kopfAufbauen());
+    gitter_ = new Eingabegitter(this);
+    gitterEinrichten();
+    layout->addWidget(gitter_, 1);
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(navigatorAufbauen());
+    unten->addStretch();
+    for (const char* name : {"BitBtn1", "BitBtn3", "BitBtn2"}) {
+        auto* knopf = new QPushButton(this);
+        knopf->setObjectName(name);
+        knoepfe_.insert(name, knopf);
+        unten->addWidget(knopf);
     }
-    Sql::ausfuehren(db, "DELETE FROM Eingabe");
-    Sql::ausfuehren(db, "DELETE FROM Laufzeiten");
-    Programm::instanz().Berechnungsdatum = QDate::currentDate();
+    layout->addLayout(unten);
+    connect(knoepfe_["BitBtn1"], &QPushButton::clicked, this, &TEingabe::alleLoeschen);
+    connect(knoepfe_["BitBtn2"], &QPushButton::clicked, this, &TEingabe::berechnungStarten);
+    connect(knoepfe_["BitBtn3"], &QPushButton::clicked, this, &TEingabe::eingabenUeberpruefen);
+    const Gitterlayout::Layout l =
+        Gitterlayout::laden(Konfiguration(Programm::instanz().konfigurationsdatei), 0);
+    resize(l.fenster.expandedTo(QSize(900, 480)));
 }
 
-void TEingabe::Beschriften() {
-    const IniDatei l(Programm::instanz().labeldatei);
-    setWindowTitle(l.text("Eingabe", "L0", "x"));
-    const QSqlRecord felder = modell_->record();
-    for (int i = 0; i < felder.count(); ++i)
-        modell_->setHeaderData(
-            i, Qt::Horizontal,
-            l.text("Eingabe-Tabelle", "TAB_" + felder.fieldName(i), felder.fieldName(i)));
+QWidget* TEingabe::kopfAufbauen() {
+    auto* kopf = new QWidget(this);
+    auto* raster = new QGridLayout(kopf);
+    raster->setContentsMargins(0, 0, 0, 0);
+    const auto label = [&](const QString& schluessel) {
+        auto* l = new QLabel(kopf);
+        labels_.insert(schluessel, l);
+        return l;
+    };
+    projekt_ = new QLineEdit(kopf);
+    projekt_->setObjectName("Projektname");
+    datum_ = new QDateEdit(kopf);
+    datum_->setObjectName("Datum");
+    datum_->setCalendarPopup(true);
+    datum_->setMinimumDate(QDate(2000, 1, 1));
+    datum_->setDate(logik_->zustand().Berechnungsdatum);
+    raster->addWidget(label("Label1"), 0, 0);
+    raster->addWidget(projekt_, 0, 1, 1, 3);
+    raster->addWidget(label("Label2"), 0, 4);
+    raster->addWidget(datum_, 0, 5);
+    connect(projekt_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { logik_->zustand().Projektname = t; });
+    connect(datum_, &QDateEdit::editingFinished, this, &TEingabe::datumGewaehlt);
+
+    produktdaten_ = new QWidget(kopf);
+    auto* daten = new QGridLayout(produktdaten_);
+    daten->setContentsMargins(0, 4, 0, 4);
+    const std::pair<const char*, const char*> felder[] = {
+        {"Label3", "Produktbezeichnung"}, {"Label4", "Waehrung"},        {"Label5", "MarginKlasse"},
+        {"Label6", "MarginGruppe"},       {"Label7", "MarginParameter"}, {"Label8", "ParameterArt"},
+        {"Label9", "Multiplikator"},      {"Label10", "TickSize"},       {"Label11", "TickValue"}};
+    int n = 0;
+    for (const auto& [schluessel, feld] : felder) {
+        auto* wert = new QLabel(produktdaten_);
+        wert->setObjectName(QString("Wert_") + feld);
+        wert->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        werte_.insert(feld, wert);
+        daten->addWidget(label(schluessel), n / 3, (n % 3) * 2);
+        daten->addWidget(wert, n / 3, (n % 3) * 2 + 1);
+        ++n;
+    }
+    preisLabel_ = label("Label12");
+    preis_ = new QLineEdit(produktdaten_);
+    preis_->setObjectName("AktPreis");
+    kursUebernehmen_ = new QPushButton(produktdaten_);
+    kursUebernehmen_->setObjectName("KursUebernehmen");
+    laufzeitpreisLabel_ = label("Label13");
+    laufzeitpreis_ = new QLineEdit(produktdaten_);
+    laufzeitpreis_->setObjectName("Laufzeitpreis");
+    daten->addWidget(preisLabel_, 3, 0);
+    daten->addWidget(preis_, 3, 1);
+    daten->addWidget(kursUebernehmen_, 3, 2);
+    daten->addWidget(laufzeitpreisLabel_, 3, 3);
+    daten->addWidget(laufzeitpreis_, 3, 4);
+    raster->addWidget(produktdaten_, 1, 0, 1, 6);
+    for (QLineEdit* e : {preis_, laufzeitpreis_}) e->installEventFilter(this);
+    connect(preis_, &QLineEdit::textEdited, this,
+            [this] { logik_->zustand().AktPreisGeaendert = true; });
+    connect(laufzeitpreis_, &QLineEdit::textEdited, this,
+            [this] { logik_->zustand().UnderlyingPriceGeaendert = true; });
+    for (QLineEdit* e : {preis_, laufzeitpreis_})
+        connect(e, &QLineEdit::editingFinished, this, &TEingabe::preisUebernehmen);
+    connect(kursUebernehmen_, &QPushButton::clicked, this, &TEingabe::preisUebernehmen);
+    produktdaten_->setVisible(false);
+    return kopf;
 }
 
-bool TEingabe::PortfolioVerwerfen() {
-    offeneBearbeitungBuchen();
-    const QSqlDatabase db = Datenbank::verbindung();
-    if (Sql::wert(db, "SELECT count(*) FROM Eingabe").toInt() == 0) return true;
-    if (!haupt_.dialoge().Bestaetigung_Fragen(2)) return false;
-    Sql::ausfuehren(db, "DELETE FROM Eingabe");
-    modell_->select();
-    return true;
+void TEingabe::gitterEinrichten() {
+    modell_ = new Eingabemodell(*logik_, gitterfelder(), this);
+    gitter_->setModel(modell_);
+    gitter_->setItemDelegate(new Eingabedelegate(*logik_, gitter_));
+    gitter_->setObjectName("DBGrid_Eingabe");
+    gitter_->horizontalHeader()->setSectionsMovable(true);
+    gitter_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    gitter_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    gitter_->verticalHeader()->setDefaultSectionSize(gitter_->fontMetrics().height() + 8);
+    gitter_->installEventFilter(this);
+    const Konfiguration k(Programm::instanz().konfigurationsdatei);
+    for (int n = 0; n < modell_->columnCount(); ++n) gitter_->setColumnWidth(n, k.gridBreite(n));
+    connect(gitter_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { zeileAnzeigen(); });
+    connect(modell_, &Eingabemodell::feldUebernommen, this, [this] { zeileAnzeigen(); });
+}
+
+QToolBar* TEingabe::navigatorAufbauen() {
+    auto* leiste = new QToolBar(this);
+    leiste->setObjectName("Navigator");
+    const auto aktion = [&](const QString& text, auto&& handlung) {
+        QAction* a = leiste->addAction(text);
+        a->setObjectName("Navigator_" + QString::number(leiste->actions().size() - 1));
+        connect(a, &QAction::triggered, this, handlung);
+    };
+    aktion("|<", [this] { zeileWaehlen(0); });
+    aktion("<", [this] { zeileWaehlen(aktuelleZeile() - 1); });
+    aktion(">", [this] { zeileWaehlen(aktuelleZeile() + 1); });
+    aktion(">|", [this] { zeileWaehlen(modell_->rowCount() - 1); });
+    aktion("+", [this] {
+        offeneBearbeitungBuchen();
+        const int neu = logik_->neueZeile();
+        zeilenNeuLaden();
+        zeileWaehlen(neu);
+    });
+    aktion("−", [this] {
+        static_cast<Eingabegitter*>(gitter_)->bearbeitungVerwerfen();
+        if (!logik_->zeileLoeschen(aktuelleZeile())) return;
+        if (logik_->tabelle().anzahl() == 0) logik_->neueZeile();
+        zeilenNeuLaden();
+    });
+    aktion("✎", [this] { gitter_->edit(gitter_->currentIndex()); });
+    aktion("✓", [this] { offeneBearbeitungBuchen(); });
+    aktion("✗", [this] { static_cast<Eingabegitter*>(gitter_)->bearbeitungVerwerfen(); });
+    aktion("⟳", [this] { zeilenNeuLaden(); });
+    return leiste;
 }
 
 void TEingabe::offeneBearbeitungBuchen() {
     static_cast<Eingabegitter*>(gitter_)->bearbeitungBuchen();
 }
 
+void TEingabe::Beschriften() {
+    const IniDatei l(Programm::instanz().labeldatei);
+    setWindowTitle(l.text("Eingabe", "L0", "x"));
+    for (auto it = labels_.begin(); it != labels_.end(); ++it)
+        it.value()->setText(l.text("Eingabe", it.key(), it.key()));
+    for (auto it = knoepfe_.begin(); it != knoepfe_.end(); ++it)
+        it.value()->setText(l.text("Eingabe", it.key(), it.key()));
+    kursUebernehmen_->setText(l.text("Eingabe", "BitBtn4H", "Kurs übernehmen"));
+    for (const QString& feld : modell_->felder())
+        modell_->titelSetzen(feld, l.text("Eingabe-Tabelle", "TAB_" + feld, feld));
+    if (auto* navigator = findChild<QToolBar*>("Navigator"))
+        for (QAction* a : navigator->actions())
+            a->setToolTip(l.text("Allgemein", a->objectName(), QString()));
+    zeileAnzeigen();
+}
+
+bool TEingabe::PortfolioVerwerfen() {
+    offeneBearbeitungBuchen();
+    const bool verworfen = logik_->Alle_Loeschen() == 1;
+    projekt_->clear();
+    zeilenNeuLaden();
+    return verworfen;
+}
+
 void TEingabe::gitterlayoutSpeichern() {
+    offeneBearbeitungBuchen();
     const QHeaderView* kopf = gitter_->horizontalHeader();
     Gitterlayout::Layout layout;
     for (int sichtbar = 0; sichtbar < kopf->count(); ++sichtbar) {
         const int spalte = kopf->logicalIndex(sichtbar);
-        layout.spalten.push_back({modell_->record().fieldName(spalte), kopf->sectionSize(spalte)});
+        // A column hidden for the current row keeps its width only while shown.
+        const bool versteckt = gitter_->isColumnHidden(spalte);
+        gitter_->setColumnHidden(spalte, false);
+        layout.spalten.push_back({modell_->feld(spalte), kopf->sectionSize(spalte)});
+        gitter_->setColumnHidden(spalte, versteckt);
     }
     layout.fenster = fensterrahmen(this)->size();
-    if (!Gitterlayout::speichern(Konfiguration(Programm::instanz().konfigurationsdatei), layout))
-        haupt_.dialoge().Hinweis_Zeigen(MeldungsArt::Fehler,
-                                        Programm::instanz().konfigurationsdatei);
-}
-
-// Columns named in the configuration take their place and width; a name
-// that is not a field of the table leaves that column as designed.
-void TEingabe::gitterlayoutLaden() {
-    QHeaderView* kopf = gitter_->horizontalHeader();
-    const Gitterlayout::Layout layout =
-        Gitterlayout::laden(Konfiguration(Programm::instanz().konfigurationsdatei), kopf->count());
-    for (int n = 0; n < static_cast<int>(layout.spalten.size()); ++n) {
-        const int spalte = modell_->fieldIndex(layout.spalten[static_cast<size_t>(n)].feld);
-        if (spalte < 0) continue;
-        kopf->moveSection(kopf->visualIndex(spalte), n);
-        kopf->resizeSection(spalte, layout.spalten[static_cast<size_t>(n)].breite);
-    }
-    resize(layout.fenster);
+    Gitterlayout::speichern(Konfiguration(Programm::instanz().konfigurationsdatei), layout);
 }

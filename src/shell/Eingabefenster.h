@@ -10,3 +10,11 @@ public:
     virtual bool PortfolioVerwerfen() = 0;
     virtual void gitterlayoutSpeichern() = 0;
 };
+
+// The margin results window: it runs the calculation when it is created and
+// again when asked.
+class Ergebnisfenster {
+public:
+    virtual ~Ergebnisfenster() = default;
+    virtual void berechnen() = 0;
+};

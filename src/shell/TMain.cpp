@@ -254,6 +254,12 @@ void TMain::neu() {
     zeigen("Eingabe");
 }
 
+void TMain::ergebnisseBerechnen() {
+    auto* offen = dynamic_cast<Ergebnisfenster*>(fenster("Ausgabe1"));
+    zeigen("Ausgabe1");
+    if (offen) offen->berechnen();
+}
+
 void TMain::gitterlayoutSpeichern() {
     if (auto* eingabe = dynamic_cast<Eingabefenster*>(fenster("Eingabe")))
         eingabe->gitterlayoutSpeichern();

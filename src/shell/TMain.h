@@ -24,6 +24,9 @@ public:
     QWidget* fenster(const QString& fenstername) const;
 
     void SwitchLanguage(const QString& code);
+    // Shows the margin results window; an open one calculates again, a new one calculates
+    // when it is created.
+    void ergebnisseBerechnen();
     // Enables or disables the File, Settings and Help menus.
     void menuesFreigeben(bool frei);
 

@@ -1,5 +1,7 @@
 #include "TestUmgebung.h"
 
+#include "input/Eingabelogik.h"
+#include "input/Eingabemodell.h"
 #include "input/TEingabe.h"
 #include "shell/AufzeichnendeDialoge.h"
 #include "shell/Programm.h"
@@ -105,7 +107,8 @@ private slots:
         }
         TMain haupt(u.ordner.pfad(), u.dialoge);
         datenbankWaehlen(haupt, "BT_Alles");
-        QCOMPARE(Sql::wert(Datenbank::verbindung(), "SELECT count(*) FROM Eingabe").toInt(), 0);
+        QCOMPARE(Sql::wert(Datenbank::verbindung(), "SELECT count(*) FROM Eingabe").toInt(), 1);
+        QVERIFY(Sql::wert(Datenbank::verbindung(), "SELECT Produkte FROM Eingabe").toString().isEmpty());
 
         QWidget* rahmen = haupt.fenster("Eingabe")->parentWidget();
         rahmen->close();
@@ -167,7 +170,7 @@ private slots:
         TMain haupt(u.ordner.pfad(), u.dialoge);
         datenbankWaehlen(haupt, "BT_Alles");
         auto* eingabe = static_cast<TEingabe*>(haupt.fenster("Eingabe"));
-        Sql::ausfuehren(Datenbank::verbindung(), "INSERT INTO Eingabe (LfdNr) VALUES (1)");
+        eingabe->logik().feldGeaendert(0, "Prod_Neu", "ODAX");
         Programm::instanz().Berechnungsdatum = QDate(2008, 3, 7);
 
         u.dialoge.antworten({false});
@@ -178,7 +181,8 @@ private slots:
 
         u.dialoge.antworten({true});
         haupt.aktion("L_1_1")->trigger();
-        QCOMPARE(eingabe->modell()->rowCount(), 0);
+        QCOMPARE(eingabe->modell()->rowCount(), 1);
+        QVERIFY(eingabe->logik().tabelle().zeile(0).Produkte.isEmpty());
     }
 
     void helpOpensAtTheActiveWindowsTopic() {
