@@ -1,5 +1,6 @@
 #include "update/Updateimport.h"
 
+#include "input/Produkttypen.h"
 #include "store/Sql.h"
 #include "update/Derivatedatei.h"
 #include "update/Importschritte.h"
@@ -48,7 +49,7 @@ void produktSetzen(const QSqlDatabase& db, const Derivatezeile& d, const Produkt
                     "UPDATE Produkt SET MarginKlasse = ?, Underlying = ?, SOPA_Faktor = ?, "
                     "MATURITY_SWITCH = ? WHERE Produkt = ?",
                     {d.MarginKlasse, d.Produkt, d.SOPA_Faktor, d.MATURITY_SWITCH, d.Produkt});
-    if (istDerivatart(p.Art))
+    if (Produkttypen::IstDerivatTyp(p.Art))
         Sql::ausfuehren(db,
                         "UPDATE Produkt SET TickValue = TickSize * Multiplikator WHERE Produkt = ?",
                         {d.Produkt});

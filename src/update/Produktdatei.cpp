@@ -80,8 +80,3 @@ Produktdatei Produktdatei_Lesen(const QStringList& zeilen) {
     }
     return datei;
 }
-
-bool istDerivatart(QStringView art) {
-    static const QStringList kArten = {"A", "I", "Z", "X", "V", "C", "N", "D", "R", "P", "W"};
-    return kArten.contains(art.toString());
-}

@@ -45,6 +45,3 @@ struct Produktdatei {
 // A product line fits when it has 29 fields, a product code that no earlier line of the file
 // names (without regard to case) and numbers where numbers belong.
 Produktdatei Produktdatei_Lesen(const QStringList& zeilen);
-
-// The type letters of derivatives, among them "C", which no settings tab shows.
-bool istDerivatart(QStringView art);

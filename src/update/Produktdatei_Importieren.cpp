@@ -1,5 +1,6 @@
 #include "update/Updateimport.h"
 
+#include "input/Produkttypen.h"
 #include "shell/Dialoge.h"
 #include "store/Sql.h"
 #include "update/Importschritte.h"
@@ -46,7 +47,8 @@ void dividendenZurueckschreiben(Updateumgebung& u, const std::vector<Dividende>&
 void produktEinfuegen(const QSqlDatabase& db, const Produktzeile& z) {
     // Cash products have no tick value; the options of maturity scheme "4" quote it per unit.
     QVariant tickValue;
-    if (istDerivatart(z.Art)) tickValue = z.LZB == "4" ? z.TickSize : z.TickSize * z.Multiplikator;
+    if (Produkttypen::IstDerivatTyp(z.Art))
+        tickValue = z.LZB == "4" ? z.TickSize : z.TickSize * z.Multiplikator;
     Sql::ausfuehren(db,
                     "INSERT INTO Produkt (Produkt, ISIN, Produktbezeichnung, MarginKlasse, Art, "
                     "O_F, TickSize, TickValue, OPM, LZB, DaysUntilSettelment, Kupontermin, "

@@ -40,7 +40,7 @@ const std::vector<Meldungsgruppe>& meldungsgruppen() {
         // Written only as error log rows: the kind is not shown, the text is.
         {"Fehlermeldungen", {3, 10, 11, 13, 14, 15, 26, 27, 28, 29, 77}, false, false, "F"},
         {"Fehlermeldung_Spezial", {1, 2, 17, 18, 19, 20, 21, 23, 24, 30, 32, 33}, true, true, ""},
-        {"Fehlermeldung_Spezial", {16, 50}, false, true, ""},
+        {"Fehlermeldung_Spezial", {16, 34, 50}, false, true, ""},
         {"Bestaetigungen", {1, 2, 6, 7, 8, 9, 10, 11, 12, 14, 15}, false, false, "B"},
         {"Bestaetigungen_Spezial", {1}, false, true, ""},
     };
