@@ -10,6 +10,11 @@
 #include "shell/Programm.h"
 #include "shell/TMain.h"
 #include "store/Datenbank.h"
+#include "store/DatenbankFehler.h"
+#include "update/Demodaten.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -56,10 +61,25 @@ QStringList gitterfelder() {
     return felder;
 }
 
+// A database file that is not there yet is built from the demo reference
+// data shipped beside the program; without that folder it starts empty.
+void datenbankBereitstellen() {
+    const Programm& p = Programm::instanz();
+    const QString pfad = p.datenbankpfad();
+    const QString daten = Demodaten::ordner(p.programmverzeichnis);
+    if (QFileInfo::exists(pfad) || !QDir(daten).exists()) return;
+    try {
+        Demodaten::anlegen(pfad, p.datenbankdatei == "Quilm_Derivate.abs", daten);
+    } catch (const std::exception& f) {
+        throw DatenbankFehler(QString::fromUtf8(f.what()));
+    }
+}
+
 } // namespace
 
 TEingabe::TEingabe(TMain& haupt)
     : haupt_(haupt) {
+    datenbankBereitstellen();
     const QSqlDatabase db = Datenbank::oeffnen(Programm::instanz().datenbankpfad());
     logik_ = std::make_unique<Eingabelogik>(db, haupt_.dialoge());
     Programm::instanz().Berechnungsdatum = logik_->zustand().Berechnungsdatum;
@@ -117,6 +137,9 @@ QWidget* TEingabe::kopfAufbauen() {
     datum_->setObjectName("Datum");
     datum_->setCalendarPopup(true);
     datum_->setMinimumDate(QDate(2000, 1, 1));
+    const Programm& p = Programm::instanz();
+    datum_->setDisplayFormat(p.datumsstil == "e" ? QString("MM%1dd%1yyyy").arg(p.datumstrenner)
+                                                 : QString("dd%1MM%1yyyy").arg(p.datumstrenner));
     datum_->setDate(logik_->zustand().Berechnungsdatum);
     raster->addWidget(label("Label1"), 0, 0);
     raster->addWidget(projekt_, 0, 1, 1, 3);

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     // A fresh program folder with the real label files and help pages.
     QTemporaryDir programm;
     const QString quelle = QApplication::applicationDirPath();
-    for (const char* datei : {"Label_d.ini", "Label_e.ini", "hlp"})
+    for (const char* datei : {"Label_d.ini", "Label_e.ini", "hlp", "data"})
         kopieren(quelle + "/" + datei, programm.path() + "/" + QString(datei));
     QFile konfiguration(programm.path() + "/margin.INI");
     if (konfiguration.open(QIODevice::WriteOnly)) konfiguration.write("[Sprache]\nSprache=d\n");
