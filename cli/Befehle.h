@@ -11,3 +11,5 @@ void kalenderEinrichten(CLI::App& app, int& exitcode);
 void updateEinrichten(CLI::App& app, int& exitcode);
 // "price" and "implvol": the option models directly, in their own units.
 void preisEinrichten(CLI::App& app, int& exitcode);
+// "margin": import a positions sheet, check it, calculate, print the results.
+void marginEinrichten(CLI::App& app, int& exitcode);

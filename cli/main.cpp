@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     kalenderEinrichten(app, exitcode);
     updateEinrichten(app, exitcode);
     preisEinrichten(app, exitcode);
+    marginEinrichten(app, exitcode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
