@@ -32,6 +32,8 @@ public:
     void Beschriften() override;
     bool PortfolioVerwerfen() override;
     void gitterlayoutSpeichern() override;
+    void Excel_Import() override;
+    void Excel_Export() override;
 
     Eingabelogik& logik() { return *logik_; }
     QTableView* gitter() const { return gitter_; }

@@ -2,10 +2,13 @@
 #include "input/Eingabemodell.h"
 #include "input/Spaltenlayout.h"
 #include "input/TEingabe.h"
+#include "shell/Arbeitsmappenausgabe.h"
+#include "shell/Dialoge.h"
 #include "shell/Fensterrahmen.h"
 #include "shell/Programm.h"
 #include "shell/TMain.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QKeyEvent>
@@ -183,4 +186,26 @@ void TEingabe::eingabenUeberpruefen() {
 
 void TEingabe::fehlerprotokollOeffnen() {
     haupt_.zeigen("Fehlerprotokoll");
+}
+
+void TEingabe::Excel_Import() {
+    const QString pfad = haupt_.dialoge().Datei_Waehlen(false, "Excel (*.xlsx *.xls);;CSV (*.csv)");
+    if (pfad.isEmpty()) return;
+    for (const char* fenster : {"Ausgabe2", "Ausgabe1"})
+        if (QWidget* offen = haupt_.fenster(fenster)) fensterSchliessen(offen);
+    QWidget* info = haupt_.zeigen("ImportInfo");
+    QApplication::processEvents();
+    const bool gelesen = logik_->Excel_Import(pfad);
+    if (info) fensterSchliessen(info);
+    Programm::instanz().Berechnungsdatum = logik_->zustand().Berechnungsdatum;
+    zeilenNeuLaden();
+    zeileWaehlen(0);
+    if (gelesen && logik_->Fehleranzahl_Melden()) fehlerprotokollOeffnen();
+}
+
+void TEingabe::Excel_Export() {
+    offeneBearbeitungBuchen();
+    arbeitsmappeAusgeben(logik_->Excel_Export(haupt_.IsChildOpen("Ausgabe1"), windowTitle()),
+                         haupt_.dialoge());
+    zeileAnzeigen();
 }

@@ -22,6 +22,17 @@ public:
     }
     int Datumsaenderung_Waehlen() override { return naechsteWahl("Datumsaenderung"); }
     int Preisaenderung_Waehlen() override { return naechsteWahl("Preisaenderung"); }
+    // Paths handed out by the file choice, in order; then "" (cancelled).
+    void dateien(std::initializer_list<QString> pfade) {
+        dateien_.insert(dateien_.end(), pfade.begin(), pfade.end());
+    }
+    QString Datei_Waehlen(bool, const QString&) override {
+        wahldialoge_.push_back("Datei");
+        if (dateien_.empty()) return {};
+        const QString pfad = dateien_.front();
+        dateien_.pop_front();
+        return pfad;
+    }
     // The choice dialogs shown, by name, in order.
     const std::vector<QString>& wahldialoge() const { return wahldialoge_; }
     const std::vector<Meldung>& meldungen() const { return meldungen_; }
@@ -37,6 +48,7 @@ private:
 
     bool stehendeAntwort_;
     std::deque<int> wahlen_;
+    std::deque<QString> dateien_;
     std::vector<QString> wahldialoge_;
     std::deque<bool> skript_;
     std::vector<Meldung> meldungen_;

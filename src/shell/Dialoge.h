@@ -22,6 +22,9 @@ public:
     virtual int Datumsaenderung_Waehlen() = 0;
     // The price change dialog: 1 new implied volatilities, 2 new option prices.
     virtual int Preisaenderung_Waehlen() = 0;
+    // A file to read (speichern false) or to write; empty when the user cancels.
+    // The filter names the file kinds, e.g. "Excel (*.xlsx);;CSV (*.csv)".
+    virtual QString Datei_Waehlen(bool speichern, const QString& filter) = 0;
 
 protected:
     // Shows the message; returns true for "Yes" (and for OK).

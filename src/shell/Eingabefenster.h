@@ -9,6 +9,10 @@ public:
     // True when the portfolio is empty afterwards.
     virtual bool PortfolioVerwerfen() = 0;
     virtual void gitterlayoutSpeichern() = 0;
+    // File menu: read the positions of a workbook (after the portfolio was discarded),
+    // write the positions (and the open results) to a workbook.
+    virtual void Excel_Import() = 0;
+    virtual void Excel_Export() = 0;
 };
 
 // The margin results window: it runs the calculation when it is created and

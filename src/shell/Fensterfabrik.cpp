@@ -1,6 +1,8 @@
 #include "shell/Fensterfabrik.h"
 
 #include "input/TEingabe.h"
+#include "refdata/TFehlerprotokoll.h"
+#include "refdata/TImportInfo.h"
 #include "shell/TDBWahl.h"
 #include "shell/TInfo.h"
 #include "shell/TMain.h"
@@ -16,6 +18,8 @@ const QHash<QString, Fensterart>& arten() {
         {"Eingabe", {true, 100, false, [](TMain& h) { return new TEingabe(h); }}},
         {"Info", {true, 0, true, [](TMain&) { return new TInfo; }}},
         {"DBWahl", {false, 0, true, [](TMain& h) { return new TDBWahl(h); }}},
+        {"Fehlerprotokoll", {true, 0, false, [](TMain& h) { return new TFehlerprotokoll(h); }}},
+        {"ImportInfo", {true, 0, true, [](TMain&) { return new TImportInfo; }}},
     };
     return alle;
 }

@@ -13,6 +13,7 @@ public:
 
     int Datumsaenderung_Waehlen() override;
     int Preisaenderung_Waehlen() override;
+    QString Datei_Waehlen(bool speichern, const QString& filter) override;
 
 protected:
     bool anzeigen(const Meldung& meldung) override;

@@ -1,5 +1,6 @@
 #include "shell/TMain.h"
 
+#include "shell/Auffrischbar.h"
 #include "shell/Beschriftbar.h"
 #include "shell/Dialoge.h"
 #include "shell/Eingabefenster.h"
@@ -93,8 +94,16 @@ void TMain::menuesAnlegen() {
     eintrag(datei, "L_1_2", "Oeffnen")->setShortcut(QKeySequence("Ctrl+O"));
     eintrag(datei, "L_1_3", "Speichern")->setShortcut(QKeySequence("Ctrl+S"));
     datei->addSeparator();
-    eintrag(datei, "L_1_5")->setEnabled(false);
-    eintrag(datei, "L_1_6")->setEnabled(false);
+    eintrag(datei, "L_1_5");
+    eintrag(datei, "L_1_6");
+    connect(aktion("L_1_5"), &QAction::triggered, this, [this] {
+        auto* eingabe = dynamic_cast<Eingabefenster*>(fenster("Eingabe"));
+        if (eingabe && eingabe->PortfolioVerwerfen()) eingabe->Excel_Import();
+    });
+    connect(aktion("L_1_6"), &QAction::triggered, this, [this] {
+        if (auto* eingabe = dynamic_cast<Eingabefenster*>(fenster("Eingabe")))
+            eingabe->Excel_Export();
+    });
     datei->addSeparator();
     eintrag(datei, "L_1_11");
     connect(aktion("L_1_1"), &QAction::triggered, this, &TMain::neu);
@@ -202,6 +211,7 @@ QWidget* TMain::fenster(const QString& fenstername) const {
 QWidget* TMain::zeigen(const QString& fenstername) {
     QWidget* offen = fenster(fenstername);
     if (!offen) return erzeugen(fenstername);
+    if (auto* auffrischbar = dynamic_cast<Auffrischbar*>(offen)) auffrischbar->neuLaden();
     QWidget* rahmen = fensterrahmen(offen);
     rahmen->setVisible(true);
     rahmen->showNormal();
