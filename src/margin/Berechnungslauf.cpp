@@ -34,9 +34,9 @@ Ergebnis Berechnungslauf::rechnen(const Fortschritt& fortschritt, const std::ato
     e.Informationsfenster = shifts.optionen;
     e.vola_shifts_tmp = std::move(shifts.vola_shifts_tmp);
     e.vola_shifts_berechnung = std::move(shifts.vola_shifts_berechnung);
-    const Rechenumgebung u(*daten_, e.Berechnung, e.vola_shifts_berechnung, abbruch);
+    const Rechenumgebung u(*daten_, e.Berechnung, e.vola_shifts_berechnung, abbruch, threads);
     e.Ausgabe2 = KlassenBerechnen(u, Klassenauftraege(e.A_MKlasse, e.Ausgabe1, e.Berechnung),
-                                  e.Berechnung, e.Ausgabe1, fortschritt, threads);
+                                  e.Berechnung, e.Ausgabe1, fortschritt);
     WaehrungUmrechnen(e.Ausgabe1, *daten_, e.Berechnung);
     Szenariowahl wahl = GruppenUndSummen(e.Ausgabe1, e.GruppenListe);
     e.Szenarien = std::move(wahl.Szenarien);

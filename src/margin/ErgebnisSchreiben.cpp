@@ -16,11 +16,11 @@ class Einfueger {
 public:
     Einfueger(const QSqlDatabase& db, const QString& tabelle, const QStringList& spalten)
         : q_(db) {
-        QStringList platz;
-        for (const QString& s : spalten) platz << "\"" + s + "\"";
+        QStringList namen;
+        for (const QString& s : spalten) namen << "\"" + s + "\"";
         const QString sql =
             QString("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                .arg(tabelle, platz.join(", "), QStringList(spalten.size(), "?").join(", "));
+                .arg(tabelle, namen.join(", "), QStringList(spalten.size(), "?").join(", "));
         if (!q_.prepare(sql)) throw DatenbankFehler(sql + "\n" + q_.lastError().text());
     }
     void zeile(const QVariantList& werte) {
@@ -136,9 +136,8 @@ void ausgabe1Schreiben(const QSqlDatabase& db, const std::vector<Ausgabe1Zeile>&
 
 QString bezeichnung(const Ausgabe2Zeile& a, const Berechnungszeile& z) {
     if (a.klassenzeile) return z.MarginKlasse_NEU + " Total Margin";
-    return QString("%1 %2 %3 %4")
-        .arg(a.Nummer)
-        .arg(z.Prod_Neu, z.Laufzeit, QString::number(std::round(z.Basispreis), 'f', 0));
+    return QString::number(a.Nummer) + ' ' + z.Prod_Neu + ' ' + z.Laufzeit + ' ' +
+           QString::number(std::round(z.Basispreis), 'f', 0);
 }
 
 QVariantList ausgabe2Werte(const Ausgabe2Zeile& a, const Ergebnis& e) {

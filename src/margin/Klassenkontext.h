@@ -49,7 +49,7 @@ void SpotMonthSpreads(Klassenkontext& k);
 void BackMonthSpreads(Klassenkontext& k);
 void NonSpreadFutures(Klassenkontext& k);
 void OptionenMitFuturesAbdecken(Klassenkontext& k);
-void AdditionalMarginBerechnen(Klassenkontext& k);
+// AdditionalMarginBerechnen: the class Szenariolauf.
 // With the rows of the plain class.
 void AnleihenMargin(Klassenkontext& k, const std::vector<int>& zeilen);
 void AktienMargin(Klassenkontext& k, const std::vector<int>& zeilen);

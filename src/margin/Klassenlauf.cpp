@@ -1,15 +1,13 @@
 #include "margin/Klassenlauf.h"
 
 #include "margin/Klassenkontext.h"
+#include "margin/Szenariolauf.h"
 #include "margin/Vergleiche.h"
 #include "store/Referenzdaten.h"
 
 #include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <exception>
-#include <mutex>
-#include <thread>
 
 namespace Margin {
 namespace {
@@ -37,10 +35,13 @@ std::vector<Ausgabe2Zeile> klasseBerechnen(const Rechenumgebung& u, const Klasse
                      ausgabe1[a.ausgabe1],
                      a.zeilen,
                      {}};
-    for (auto schritt : {SopaWerteBerechnen, ShortCallsAbdecken, ShortPutsAbdecken, FuturesNetten,
-                         SpotMonthSpreads, BackMonthSpreads, NonSpreadFutures,
-                         OptionenMitFuturesAbdecken, AdditionalMarginBerechnen})
+    for (auto schritt :
+         {SopaWerteBerechnen, ShortCallsAbdecken, ShortPutsAbdecken, FuturesNetten,
+          SpotMonthSpreads, BackMonthSpreads, NonSpreadFutures, OptionenMitFuturesAbdecken})
         schritt(k);
+    Szenariolauf lauf(k);
+    u.parallelFuer(lauf.bewertungen(), [&lauf](size_t i) { lauf.bewerten(i); });
+    lauf.abschliessen();
     if (!a.kassazeilen.empty()) {
         AnleihenMargin(k, a.kassazeilen);
         AktienMargin(k, a.kassazeilen);
@@ -80,38 +81,15 @@ std::vector<Ausgabe2Zeile> KlassenBerechnen(const Rechenumgebung& u,
                                             const std::vector<Klassenauftrag>& auftraege,
                                             std::vector<Berechnungszeile>& berechnung,
                                             std::vector<Ausgabe1Zeile>& ausgabe1,
-                                            const Fortschritt& fortschritt, int threads) {
-    std::vector<std::vector<Ausgabe2Zeile>> teile(auftraege.size());
-    std::atomic<size_t> naechster{0};
-    std::atomic<bool> stopp{false};
-    std::mutex schutz;
-    std::exception_ptr fehler;
-    int erledigt = 0;
-    const auto arbeiten = [&] {
-        for (size_t i; !stopp && (i = naechster++) < auftraege.size();) {
-            try {
-                u.abbruchPruefen();
-                teile[i] = klasseBerechnen(u, auftraege[i], berechnung, ausgabe1);
-            } catch (...) {
-                const std::lock_guard<std::mutex> sperre(schutz);
-                if (!fehler) fehler = std::current_exception();
-                stopp = true;
-                return;
-            }
-            const std::lock_guard<std::mutex> sperre(schutz);
-            if (fortschritt) fortschritt(++erledigt, int(auftraege.size()));
-        }
-    };
-    const size_t anzahl = std::min<size_t>(
-        threads > 0 ? size_t(threads) : std::max(1u, std::thread::hardware_concurrency()),
-        std::max<size_t>(1, auftraege.size()));
-    std::vector<std::jthread> helfer;
-    for (size_t t = 1; t < anzahl; ++t) helfer.emplace_back(arbeiten);
-    arbeiten();
-    helfer.clear();
-    if (fehler) std::rethrow_exception(fehler);
+                                            const Fortschritt& fortschritt) {
     std::vector<Ausgabe2Zeile> alle;
-    for (auto& teil : teile) alle.insert(alle.end(), teil.begin(), teil.end());
+    for (size_t i = 0; i < auftraege.size(); ++i) {
+        u.abbruchPruefen();
+        const std::vector<Ausgabe2Zeile> teil =
+            klasseBerechnen(u, auftraege[i], berechnung, ausgabe1);
+        alle.insert(alle.end(), teil.begin(), teil.end());
+        if (fortschritt) fortschritt(int(i) + 1, int(auftraege.size()));
+    }
     return alle;
 }
 

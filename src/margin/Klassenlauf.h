@@ -8,8 +8,8 @@
 
 namespace Margin {
 
-// Called after each class with the number of classes done and their total; from whichever
-// thread of the run finished the class, one call at a time.
+// Called after each class with the number of classes done and their total, on the thread that
+// runs the calculation.
 using Fortschritt = std::function<void(int erledigt, int gesamt)>;
 
 // One class key of the dispatch: its plain class, its own Ausgabe1 row and its rows. The bond
@@ -27,14 +27,14 @@ std::vector<Klassenauftrag> Klassenauftraege(const std::vector<A_MKlasseZeile>& 
                                              const std::vector<Ausgabe1Zeile>& ausgabe1,
                                              const std::vector<Berechnungszeile>& berechnung);
 
-// Runs every class's steps. Classes touch only their own rows, so they run on up to `threads`
-// threads (0: one per core); the chart rows come back in dispatch order, so the result does not
-// depend on the number of threads. An exception of a class (including Berechnungsabbruch)
-// stops the others and reaches the caller.
+// Runs every class's steps, class after class; the pricing within a class (short option minima,
+// scenario valuations) is spread over the run's threads without changing any result. The
+// chart rows come in dispatch order. An exception (also Berechnungsabbruch, checked between
+// classes and while pricing) ends the run.
 std::vector<Ausgabe2Zeile> KlassenBerechnen(const Rechenumgebung& u,
                                             const std::vector<Klassenauftrag>& auftraege,
                                             std::vector<Berechnungszeile>& berechnung,
                                             std::vector<Ausgabe1Zeile>& ausgabe1,
-                                            const Fortschritt& fortschritt, int threads);
+                                            const Fortschritt& fortschritt);
 
 } // namespace Margin

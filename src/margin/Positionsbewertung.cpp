@@ -55,43 +55,61 @@ void kurzeOption(const Zeilenbewertung& b, const Bewertungspunkt& pt,
     }
 }
 
-void optionswert(const Zeilenbewertung& b, const Bewertungspunkt& pt, Positionswert& w) {
+void optionswert(const Zeilenbewertung& b, const Serienpreise& p, const Bewertungspunkt& pt,
+                 Positionswert& w) {
     const Berechnungszeile& z = b.zeile;
-    const auto volas = Volatilitaeten(b.kurve, z.ImplVola, b.O, w.C);
-    std::copy(volas.begin() + 1, volas.end(), w.vola.begin());
+    std::copy(p.vola.begin() + 1, p.vola.end(), w.vola.begin());
     if (!z.call && !z.put) return;
-    std::array<double, 4> preise{};
-    for (Schicht s : {Ohne, Up, Neutral, Down})
-        preise[s] = Zeilenpreis(b.u, b.kontext, z, volas[s], w.C);
     if (z.lang) {
         const double praemie = istArt(b.produkt, "Z") ? z.Betrag : 0;
         for (Schicht s : {Ohne, Up, Neutral, Down})
-            w.wert[s] = -z.Anzahl * b.N * preise[s] + praemie;
+            w.wert[s] = -z.Anzahl * b.N * p.preis[s] + praemie;
     } else if (z.kurz) {
-        kurzeOption(b, pt, preise, w);
+        kurzeOption(b, pt, p.preis, w);
     }
 }
 
 } // namespace
 
-Zeilenbewertung::Zeilenbewertung(const Rechenumgebung& umgebung, const Klassensatz& klasse,
-                                 const Berechnungszeile& z, const Produktsatz& p)
+Serie::Serie(const Rechenumgebung& umgebung, const Berechnungszeile& z, const Produktsatz& p)
     : u(umgebung)
     , zeile(z)
-    , produkt(p)
     , kontext(preiskontext(umgebung, z, p))
-    , N(Multiplikator(umgebung, z, p))
     , O(Basiskurs(umgebung, z, p))
-    , kurve(z.option ? ZeilenShiftkurve(umgebung, z, p, O) : Shiftkurve())
-    , wetterwert(z.future && istArt(p, "W") ? Margin::wetterwert(umgebung, klasse, z, p) : 0) {}
+    , kurve(ZeilenShiftkurve(umgebung, z, p, O)) {}
 
-Positionswert Bewerten(const Zeilenbewertung& b, const Bewertungspunkt& pt) {
+// Equal volatilities (a shift of 0) share one price.
+Serienpreise SerieBewerten(const Serie& s, double B, double P) {
+    Serienpreise p;
+    p.C = s.O + (B - P);
+    p.vola = Volatilitaeten(s.kurve, s.zeile.ImplVola, s.O, p.C);
+    if (!s.zeile.call && !s.zeile.put) return p;
+    for (size_t i = 0; i < 4; ++i) {
+        const auto gleich =
+            std::find(p.vola.begin(), p.vola.begin() + std::ptrdiff_t(i), p.vola[i]);
+        p.preis[i] = gleich != p.vola.begin() + std::ptrdiff_t(i)
+                         ? p.preis[size_t(gleich - p.vola.begin())]
+                         : Zeilenpreis(s.u, s.kontext, s.zeile, p.vola[i], p.C);
+    }
+    return p;
+}
+
+Zeilenbewertung::Zeilenbewertung(const Rechenumgebung& u, const Klassensatz& klasse,
+                                 const Berechnungszeile& z, const Produktsatz& p)
+    : zeile(z)
+    , produkt(p)
+    , N(Multiplikator(u, z, p))
+    , O(Basiskurs(u, z, p))
+    , wetterwert(z.future && istArt(p, "W") ? Margin::wetterwert(u, klasse, z, p) : 0) {}
+
+Positionswert Bewerten(const Zeilenbewertung& b, const Serienpreise* preise,
+                       const Bewertungspunkt& pt) {
     Positionswert w;
     w.C = b.O + (pt.punkt.B - pt.P);
     if (b.zeile.future)
         futurewert(b, pt, w);
-    else if (b.zeile.option)
-        optionswert(b, pt, w);
+    else if (b.zeile.option && preise)
+        optionswert(b, *preise, pt, w);
     return w;
 }
 

@@ -7,20 +7,42 @@
 
 namespace Margin {
 
+// What the option rows of one series (product, class, call/put, maturity, strike, implied
+// volatility) share: their underlying price O, shift curve and pricing context. Rows of one
+// series have the same prices at every point, so the series is priced once.
+struct Serie {
+    Serie(const Rechenumgebung& u, const Berechnungszeile& z, const Produktsatz& p);
+
+    const Rechenumgebung& u;
+    const Berechnungszeile& zeile; // the series' first row
+    Preiskontext kontext;
+    double O;
+    Shiftkurve kurve;
+};
+
+// A series at one scenario point: the scenario price C, the implied and the three shifted
+// volatilities and the option price per unit under each (0 for rows that are neither call nor
+// put).
+struct Serienpreise {
+    double C = 0;
+    std::array<double, 4> vola{};
+    std::array<double, 4> preis{};
+};
+
+Serienpreise SerieBewerten(const Serie& s, double B, double P);
+
 // What a row of the scenario engine needs at every point, fixed before the walk: the product it
-// is valued with, its multiplier N, its underlying price O and, for options, its shift curve.
+// is valued with, its multiplier N, its underlying price O and, for options, its series.
 struct Zeilenbewertung {
     Zeilenbewertung(const Rechenumgebung& u, const Klassensatz& klasse, const Berechnungszeile& z,
                     const Produktsatz& p);
 
-    const Rechenumgebung& u;
     const Berechnungszeile& zeile;
     const Produktsatz& produkt;
-    Preiskontext kontext;
     double N;
     double O;
-    Shiftkurve kurve;
     double wetterwert; // weather futures: the flat value per contract
+    int serie = -1;    // options: the index of the row's series
 };
 
 // The values of one row at one scenario point; losses positive.
@@ -38,6 +60,8 @@ struct Bewertungspunkt {
     double lo;
 };
 
-Positionswert Bewerten(const Zeilenbewertung& b, const Bewertungspunkt& pt);
+// preise: the row's series at this point (options only).
+Positionswert Bewerten(const Zeilenbewertung& b, const Serienpreise* preise,
+                       const Bewertungspunkt& pt);
 
 } // namespace Margin

@@ -24,9 +24,10 @@ struct Berechnungsabbruch {};
 // The read-only data every class step uses, shared by the threads of the run.
 class Rechenumgebung {
 public:
+    // threads 0: one per core.
     Rechenumgebung(const Berechnungsdaten& daten, const std::vector<Berechnungszeile>& berechnung,
                    const std::vector<VolaShiftZeile>& vola_shifts_berechnung,
-                   const std::atomic<bool>* abbruch);
+                   const std::atomic<bool>* abbruch, int threads = 1);
 
     const Berechnungsdaten& daten;
     const VolaShiftIndex volaShifts;
@@ -35,9 +36,14 @@ public:
     // Throws Berechnungsabbruch when the caller asked to stop.
     void abbruchPruefen() const;
 
+    // f(0) … f(n − 1) on the run's threads, in any order; the calling thread takes part. The
+    // first exception stops the others and reaches the caller.
+    void parallelFuer(size_t n, const std::function<void(size_t)>& f) const;
+
 private:
     QHash<const Produktsatz*, Produktwerte> produktwerte_;
     const std::atomic<bool>* abbruch_;
+    size_t threads_;
 };
 
 } // namespace Margin

@@ -25,12 +25,19 @@ void sopaWerte(const Klassenkontext& k, Berechnungszeile& z, const Produktsatz& 
 
 } // namespace
 
+// Each row's values depend on that row alone, so the rows are priced on the run's threads.
 void SopaWerteBerechnen(Klassenkontext& k) {
+    std::vector<int> zeilen;
     for (bool call : {true, false})
         for (int i : k.auswahl([call](const Berechnungszeile& z) {
-                 return z.OffenePositionen > 0 && z.option && (call ? z.call : z.put) && z.kurz;
+                 return z.OffenePositionen > 0 && z.option && (call ? z.call : z.put) && z.kurz &&
+                        z.produkt;
              }))
-            if (const Produktsatz* p = k.zeile(i).produkt) sopaWerte(k, k.zeile(i), *p);
+            zeilen.push_back(i);
+    k.u.parallelFuer(zeilen.size(), [&](size_t n) {
+        Berechnungszeile& z = k.zeile(zeilen[n]);
+        sopaWerte(k, z, *z.produkt);
+    });
 }
 
 } // namespace Margin

@@ -9,26 +9,24 @@
 namespace Margin {
 namespace {
 
-bool cpPasst(const VolaShiftZeile& z, const QString& cp) {
-    return leer(z.c_p) || gleich(z.c_p, cp);
-}
+using Eintrag = VolaShiftIndex::Menge::Eintrag;
 
 // The largest value not above x and the smallest not below it, of the rows that pass.
 template <typename Wert, typename Filter>
 std::pair<std::optional<double>, std::optional<double>>
-nachbarn(const std::vector<VolaShiftZeile>& menge, Wert wert, double x, Filter passt) {
+nachbarn(const std::vector<Eintrag>& menge, Wert wert, double x, Filter passt) {
     std::optional<double> unten, oben;
-    for (const VolaShiftZeile& z : menge) {
-        if (!passt(z)) continue;
-        const double w = wert(z);
+    for (const Eintrag& e : menge) {
+        if (!passt(e)) continue;
+        const double w = wert(e);
         if (w <= x && (!unten || w > *unten)) unten = w;
         if (w >= x && (!oben || w < *oben)) oben = w;
     }
     return {unten, oben};
 }
 
-Shiftkurve::Stuetzstelle stelle(const VolaShiftZeile& z) {
-    return {z.PriceMove, {z.Vola_Up, z.Vola_Neutral, z.Vola_Down}};
+double tage(const Eintrag& e) {
+    return e.days;
 }
 
 } // namespace
@@ -59,46 +57,56 @@ std::array<double, 3> Shiftkurve::verschiebungen(double mv) const {
     return s;
 }
 
+void VolaShiftIndex::Menge::hinzufuegen(const VolaShiftZeile& z) {
+    const Eintrag e{z.days, z.Mnes, {z.PriceMove, {z.Vola_Up, z.Vola_Neutral, z.Vola_Down}}};
+    if (leer(z.c_p)) ohne.push_back(e);
+    if (leer(z.c_p) || gleich(z.c_p, "C")) call.push_back(e);
+    if (leer(z.c_p) || gleich(z.c_p, "P")) put.push_back(e);
+}
+
+const std::vector<Eintrag>& VolaShiftIndex::Menge::fuer(const QString& cp) const {
+    return gleich(cp, "C") ? call : gleich(cp, "P") ? put : ohne;
+}
+
 VolaShiftIndex::VolaShiftIndex(const std::vector<VolaShiftZeile>& zeilen) {
     for (const VolaShiftZeile& z : zeilen) {
         if (!leer(z.marginklasse)) klassenMitZeilen_.insert(schluessel(z.marginklasse));
         if (!leer(z.marginklasse) && leer(z.typ))
-            klassen_[schluessel(z.marginklasse)].push_back(z);
+            klassen_[schluessel(z.marginklasse)].hinzufuegen(z);
         else if (leer(z.marginklasse) && !leer(z.typ))
-            typen_[schluessel(z.typ)].push_back(z);
+            typen_[schluessel(z.typ)].hinzufuegen(z);
         else if (leer(z.marginklasse) && leer(z.typ))
-            allgemein_.push_back(z);
+            allgemein_.hinzufuegen(z);
     }
 }
 
 Shiftkurve VolaShiftIndex::kurve(const QString& klasse, const QString& art, const QString& cp,
                                  double laufzeitTage, double m) const {
-    static const std::vector<VolaShiftZeile> keine;
+    static const Menge keine;
     if (klassenMitZeilen_.contains(schluessel(klasse)))
-        return tabelliert(klassen_.value(schluessel(klasse), keine), cp, laufzeitTage, m);
-    if (QStringList{"I", "A"}.contains(art, Qt::CaseInsensitive))
-        return tabelliert(typen_.value(schluessel(art), keine), cp, laufzeitTage, m);
-    return allgemein(cp, laufzeitTage);
+        return tabelliert(klassen_.value(schluessel(klasse), keine).fuer(cp), laufzeitTage, m);
+    if (QStringList{"I", "A"}.contains(art.trimmed(), Qt::CaseInsensitive))
+        return tabelliert(typen_.value(schluessel(art), keine).fuer(cp), laufzeitTage, m);
+    return allgemein(allgemein_.fuer(cp), laufzeitTage);
 }
 
 // Bucket: the largest days not above the remaining days with a moneyness not above m; then the
 // tabulated moneyness nearest to m (ties to the upper one); then that moneyness's price moves.
 // Whatever is not found reads as 0 and the search goes on with it.
-Shiftkurve VolaShiftIndex::tabelliert(const std::vector<VolaShiftZeile>& menge, const QString& cp,
-                                      double laufzeitTage, double m) const {
+Shiftkurve VolaShiftIndex::tabelliert(const std::vector<Eintrag>& menge, double laufzeitTage,
+                                      double m) {
     const double m4 = vierStellen(m);
-    const auto [tage, _] = nachbarn(
-        menge, [](const VolaShiftZeile& z) { return double(z.days); }, laufzeitTage,
-        [&](const VolaShiftZeile& z) { return cpPasst(z, cp) && z.Mnes <= m4; });
-    const double d = tage.value_or(0);
-    const auto imBucket = [&](const VolaShiftZeile& z) { return cpPasst(z, cp) && z.days == d; };
+    const auto [bucket, _] =
+        nachbarn(menge, tage, laufzeitTage, [&](const Eintrag& e) { return e.Mnes <= m4; });
+    const double d = bucket.value_or(0);
+    const auto imBucket = [&](const Eintrag& e) { return e.days == d; };
     const auto [unten, oben] = nachbarn(
-        menge, [](const VolaShiftZeile& z) { return z.Mnes; }, m4, imBucket);
+        menge, [](const Eintrag& e) { return e.Mnes; }, m4, imBucket);
     const double mu = unten.value_or(0), mo = oben.value_or(0);
     const double mStern = std::abs(mu - m) >= std::abs(mo - m) ? mo : mu;
     std::vector<Shiftkurve::Stuetzstelle> stellen;
-    for (const VolaShiftZeile& z : menge)
-        if (imBucket(z) && z.Mnes == mStern) stellen.push_back(stelle(z));
+    for (const Eintrag& e : menge)
+        if (imBucket(e) && e.Mnes == mStern) stellen.push_back(e.stelle);
     std::stable_sort(stellen.begin(), stellen.end(),
                      [](const auto& a, const auto& b) { return a.PriceMove < b.PriceMove; });
     stellen.erase(
@@ -109,13 +117,12 @@ Shiftkurve VolaShiftIndex::tabelliert(const std::vector<VolaShiftZeile>& menge, 
 }
 
 // The rows for all products: the first row of the bucket gives moneyness, price move and shifts.
-Shiftkurve VolaShiftIndex::allgemein(const QString& cp, double laufzeitTage) const {
-    const auto [tage, _] = nachbarn(
-        allgemein_, [](const VolaShiftZeile& z) { return double(z.days); }, laufzeitTage,
-        [&](const VolaShiftZeile& z) { return cpPasst(z, cp); });
-    const double d = tage.value_or(0);
-    for (const VolaShiftZeile& z : allgemein_)
-        if (cpPasst(z, cp) && z.days == d) return Shiftkurve::fest(stelle(z));
+Shiftkurve VolaShiftIndex::allgemein(const std::vector<Eintrag>& menge, double laufzeitTage) {
+    const auto [bucket, _] =
+        nachbarn(menge, tage, laufzeitTage, [](const Eintrag&) { return true; });
+    const double d = bucket.value_or(0);
+    for (const Eintrag& e : menge)
+        if (e.days == d) return Shiftkurve::fest(e.stelle);
     return Shiftkurve::fest({});
 }
 

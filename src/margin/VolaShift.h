@@ -48,15 +48,28 @@ public:
     Shiftkurve kurve(const QString& klasse, const QString& art, const QString& cp,
                      double laufzeitTage, double m) const;
 
+    // The rows of one kind in table order, split by the call/put flag they serve: a row without
+    // flag serves both.
+    struct Menge {
+        struct Eintrag {
+            int days;
+            double Mnes;
+            Shiftkurve::Stuetzstelle stelle;
+        };
+        std::vector<Eintrag> call, put, ohne;
+        void hinzufuegen(const VolaShiftZeile& z);
+        const std::vector<Eintrag>& fuer(const QString& cp) const;
+    };
+
 private:
-    Shiftkurve tabelliert(const std::vector<VolaShiftZeile>& menge, const QString& cp,
-                          double laufzeitTage, double m) const;
-    Shiftkurve allgemein(const QString& cp, double laufzeitTage) const;
+    static Shiftkurve tabelliert(const std::vector<Menge::Eintrag>& menge, double laufzeitTage,
+                                 double m);
+    static Shiftkurve allgemein(const std::vector<Menge::Eintrag>& menge, double laufzeitTage);
 
     QSet<QString> klassenMitZeilen_;
-    QHash<QString, std::vector<VolaShiftZeile>> klassen_; // class rows without type
-    QHash<QString, std::vector<VolaShiftZeile>> typen_;   // type rows without class
-    std::vector<VolaShiftZeile> allgemein_;               // rows without class and type
+    QHash<QString, Menge> klassen_; // class rows without type
+    QHash<QString, Menge> typen_;   // type rows without class
+    Menge allgemein_;               // rows without class and type
 };
 
 // The moneyness of an option for the look-up: underlying over strike, or a scaled form for the

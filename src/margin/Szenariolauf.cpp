@@ -1,39 +1,17 @@
+#include "margin/Szenariolauf.h"
+
 #include "input/Produkttypen.h"
-#include "margin/Klassenkontext.h"
-#include "margin/Positionsbewertung.h"
 #include "margin/Vergleiche.h"
 #include "store/Referenzdaten.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace Margin {
 namespace {
-
-constexpr double kStart = -1e14;
-
-// The worst value of one side of the range under one volatility shift. A side that no point
-// reached counts 0, so that a zero margin interval leaves no start value behind.
-struct Seite {
-    double wert = kStart;
-    bool erreicht = false;
-    void mit(double x) {
-        wert = std::max(wert, x);
-        erreicht = true;
-    }
-    void setzen(double x) {
-        wert = x;
-        erreicht = true;
-    }
-};
-
-// What the walk keeps per volatility shift (indexed by Schicht; Ohne unused for the sides).
-struct Maxima {
-    std::array<Seite, 4> oben, unten;
-    std::array<double, 4> gesamt{kStart, kStart, kStart, kStart};
-    std::array<double, 4> aktuell{}; // at the inserted current-price point
-};
 
 // The premium the class's options carry: received for short, paid for long positions. Classes
 // of the groups KAMO and RUTA have none.
@@ -79,79 +57,128 @@ void klassenzeileFortschreiben(Ausgabe2Zeile& a, int i, const Zeilenbewertung& b
     a.xWert = summen;
 }
 
-class Szenariolauf {
-public:
-    explicit Szenariolauf(Klassenkontext& k)
-        : k_(k) {}
-    void rechnen();
+using Serienschluessel =
+    std::tuple<const Produktsatz*, QString, bool, bool, int, double, double, double>;
 
-private:
-    void punktBewerten(const Szenariogitter::Punkt& pt, std::array<double, 4>& summen);
-    void maximaFortschreiben(const Szenariogitter::Punkt& pt, const std::array<double, 4>& x);
-    void ergebnisSchreiben();
+Serienschluessel serienschluessel(const Berechnungszeile& z, const Produktsatz& p) {
+    return {&p,
+            schluessel(z.MarginKlasse),
+            z.call,
+            z.put,
+            z.LaufzeitIndex,
+            z.Laufzeit_Tage,
+            z.Basispreis,
+            z.ImplVola};
+}
 
-    Klassenkontext& k_;
-    std::vector<int> zeilen_;
-    std::vector<Zeilenbewertung> bewertungen_;
-    double P_ = 0, A_ = 0, f_ = 1, pStrich_ = 0;
-    double praemie_ = 0;
-    Maxima m_;
-};
+double staffel(const Klassenkontext& k, const Produktsatz& p, double x) {
+    return BasispreisabstandStaffel(p, *k.klasse, x, k.u.daten.Sonderklassenliste1,
+                                    k.u.daten.Sonderklassenliste2);
+}
 
-void Szenariolauf::rechnen() {
+// The inserted point's loss replaces the side maxima it exceeds.
+template <typename Seite> void mitAktuellemPunkt(Seite& oben, Seite& unten, double c) {
+    if (c <= 0) return;
+    if (oben.wert == unten.wert && c > unten.wert) {
+        oben.setzen(c);
+        unten.setzen(c);
+    } else if (c > oben.wert && c > unten.wert) {
+        (oben.wert > unten.wert ? oben : unten).setzen(c);
+    }
+}
+
+} // namespace
+
+void Szenariolauf::Seite::mit(double x) {
+    wert = std::max(wert, x);
+    erreicht = true;
+}
+
+void Szenariolauf::Seite::setzen(double x) {
+    wert = x;
+    erreicht = true;
+}
+
+// A row whose product is not found is valued with the product found before it.
+Szenariolauf::Szenariolauf(Klassenkontext& k)
+    : k_(k) {
     zeilen_ = k_.auswahl([](const Berechnungszeile& z) { return z.future || z.option; });
     if (zeilen_.empty()) return;
     const Berechnungszeile& erste = k_.zeile(zeilen_.front());
     if (leer(erste.Prod_Neu) || !erste.produkt) return;
+    aktiv_ = true;
     const Produktsatz* produkt = erste.produkt;
+    std::map<Serienschluessel, int> serien;
     for (int i : zeilen_) {
-        if (k_.zeile(i).produkt) produkt = k_.zeile(i).produkt;
-        bewertungen_.emplace_back(k_.u, *k_.klasse, k_.zeile(i), *produkt);
+        const Berechnungszeile& z = k_.zeile(i);
+        if (z.produkt) produkt = z.produkt;
+        Zeilenbewertung& b = bewertungen_.emplace_back(k_.u, *k_.klasse, z, *produkt);
+        if (!z.option) continue;
+        const auto [it, neu] =
+            serien.try_emplace(serienschluessel(z, *produkt), int(serien_.size()));
+        if (neu) serien_.emplace_back(k_.u, z, *produkt);
+        b.serie = it->second;
     }
     P_ = erste.Akt_Preis_Neu;
     f_ = Laufzeitfaktor(k_.u.daten, *erste.produkt, erste.MarginKlasse, erste.LaufzeitIndex);
     const Klassensatz& kl = *k_.klasse;
     A_ = (inPunkten(kl.ParameterArt) ? kl.MarginParameter : kl.MarginParameter * P_ / 100) * f_;
     pStrich_ = k_.zeile(zeilen_.back()).Akt_Preis_Neu;
-    const auto staffel = [&](double x) {
-        return BasispreisabstandStaffel(bewertungen_.back().produkt, kl, x,
-                                        k_.u.daten.Sonderklassenliste1,
-                                        k_.u.daten.Sonderklassenliste2);
-    };
-    double schritt =
-        BasispreisabstandStaffel(*erste.produkt, kl, P_ - A_, k_.u.daten.Sonderklassenliste1,
-                                 k_.u.daten.Sonderklassenliste2);
-    const bool neueStaffel =
-        QStringList{"A", "X"}.contains(bewertungen_.back().produkt.Art, Qt::CaseInsensitive);
+    punkteFestlegen();
+    preise_.resize(bewertungen());
+}
+
+// For equity and fund options the step follows the price along the walk.
+void Szenariolauf::punkteFestlegen() {
+    const Produktsatz& letztes = bewertungen_.back().produkt;
+    const bool neueStaffel = QStringList{"A", "X"}.contains(letztes.Art, Qt::CaseInsensitive);
+    double schritt = staffel(k_, *k_.zeile(zeilen_.front()).produkt, P_ - A_);
     for (Szenariogitter gitter(P_, A_, schritt);; gitter.weiter(schritt, pStrich_)) {
         k_.u.abbruchPruefen();
-        const Szenariogitter::Punkt& pt = gitter.punkt();
+        punkte_.push_back(gitter.punkt());
+        if (neueStaffel) schritt = staffel(k_, letztes, gitter.punkt().B);
+        if (gitter.punkt().letzter) break;
+    }
+}
+
+void Szenariolauf::bewerten(size_t einheit) {
+    k_.u.abbruchPruefen();
+    const size_t serie = einheit / punkte_.size(), punkt = einheit % punkte_.size();
+    preise_[einheit] = SerieBewerten(serien_[serie], punkte_[punkt].B, P_);
+}
+
+void Szenariolauf::abschliessen() {
+    if (!aktiv_) return;
+    for (size_t p = 0; p < punkte_.size(); ++p) {
         std::array<double, 4> summen{};
-        punktBewerten(pt, summen);
-        if (neueStaffel) schritt = staffel(pt.B);
-        maximaFortschreiben(pt, summen);
-        if (pt.letzter) break;
+        punktZusammenfuehren(p, summen);
+        maximaFortschreiben(punkte_[p], summen);
     }
     ergebnisSchreiben();
 }
 
-// Every row of the class at one point; the class row follows the first row's position row.
-void Szenariolauf::punktBewerten(const Szenariogitter::Punkt& pt, std::array<double, 4>& summen) {
+// Every row of the class at one point, in row order; the class row follows the first row's
+// position row.
+void Szenariolauf::punktZusammenfuehren(size_t p, std::array<double, 4>& summen) {
+    const Szenariogitter::Punkt& pt = punkte_[p];
     const Bewertungspunkt bp{pt, P_, P_ - A_};
     std::optional<size_t> klassenzeile;
     for (size_t n = 0; n < zeilen_.size(); ++n) {
         const int i = zeilen_[n];
         const Berechnungszeile& z = k_.zeile(i);
-        const Positionswert w = Bewerten(bewertungen_[n], bp);
+        const Zeilenbewertung& b = bewertungen_[n];
+        const Serienpreise* preise =
+            b.serie >= 0 ? &preise_[size_t(b.serie) * punkte_.size() + p] : nullptr;
+        const Positionswert w = Bewerten(b, preise, bp);
         for (size_t s = 0; s < 4; ++s) summen[s] += w.wert[s];
         if (pt.E == 0) praemie_ += praemie(k_, z);
         if (z.option || z.OffenePositionen > 0)
-            k_.ausgabe2.push_back(positionszeile(i, int(n) + 1, bewertungen_[n], w, pt, f_));
+            k_.ausgabe2.push_back(positionszeile(i, int(n) + 1, b, w, pt, f_));
         if (!klassenzeile) {
             klassenzeile = k_.ausgabe2.size();
             k_.ausgabe2.emplace_back();
         }
-        klassenzeileFortschreiben(k_.ausgabe2[*klassenzeile], i, bewertungen_[n], w, pt, summen);
+        klassenzeileFortschreiben(k_.ausgabe2[*klassenzeile], i, b, w, pt, summen);
     }
 }
 
@@ -162,45 +189,30 @@ void Szenariolauf::maximaFortschreiben(const Szenariogitter::Punkt& pt,
                                        const std::array<double, 4>& x) {
     for (Schicht s : kVerschiebungen) {
         if (pt.eingefuegt)
-            m_.aktuell[s] = x[s];
+            aktuell_[s] = x[s];
         else if (pStrich_ > pt.B + 0.001)
-            m_.unten[s].mit(x[s]);
+            unten_[s].mit(x[s]);
         else if (pStrich_ < pt.B - 0.001 ||
                  (pStrich_ == pt.B && std::nearbyint(x[Ohne] / 10000) != 0))
-            m_.oben[s].mit(x[s]);
+            oben_[s].mit(x[s]);
     }
-    for (size_t s = 0; s < 4; ++s) m_.gesamt[s] = std::max(m_.gesamt[s], x[s]);
+    for (size_t s = 0; s < 4; ++s) gesamt_[s] = std::max(gesamt_[s], x[s]);
 }
 
-// The inserted point's loss replaces the side maxima it exceeds.
-void mitAktuellemPunkt(Seite& oben, Seite& unten, double c) {
-    if (c <= 0) return;
-    if (oben.wert == unten.wert && c > unten.wert) {
-        oben.setzen(c);
-        unten.setzen(c);
-    } else if (c > oben.wert && c > unten.wert) {
-        (oben.wert > unten.wert ? oben : unten).setzen(c);
-    }
-}
-
+// The premium margin comes off both sides. A side that no point reached counts 0, so that a
+// zero margin interval leaves no start value behind.
 void Szenariolauf::ergebnisSchreiben() {
     Ausgabe1Zeile& a = k_.ausgabe;
     a.PremiumMargin = z(a.PremiumMargin) + praemie_;
     for (Schicht s : kVerschiebungen) {
-        mitAktuellemPunkt(m_.oben[s], m_.unten[s], m_.aktuell[s]);
-        const double oben = m_.oben[s].erreicht ? m_.oben[s].wert - praemie_ : 0;
-        const double unten = m_.unten[s].erreicht ? m_.unten[s].wert - praemie_ : 0;
+        mitAktuellemPunkt(oben_[s], unten_[s], aktuell_[s]);
+        const double oben = oben_[s].erreicht ? oben_[s].wert - praemie_ : 0;
+        const double unten = unten_[s].erreicht ? unten_[s].wert - praemie_ : 0;
         a.AdditionalMargin[s] = std::max(oben, unten);
-        a.TotalMargin[s] = z(a.FutureSpreadMargin) + z(a.TotalMargin[s]) + m_.gesamt[s];
+        a.TotalMargin[s] = z(a.FutureSpreadMargin) + z(a.TotalMargin[s]) + gesamt_[s];
         a.AdditionalMargin_UP[s] = Verrechnet(oben, k_.OffsetFaktor);
         a.AdditionalMargin_Down[s] = Verrechnet(unten, k_.OffsetFaktor);
     }
-}
-
-} // namespace
-
-void AdditionalMarginBerechnen(Klassenkontext& k) {
-    Szenariolauf(k).rechnen();
 }
 
 } // namespace Margin
