@@ -59,8 +59,6 @@ public:
     // Throws DatenbankFehler; then the tables keep their previous content.
     static void schreiben(const QSqlDatabase& db, const Ergebnis& ergebnis);
 
-    const Berechnungsdaten& daten() const { return *daten_; }
-
 private:
     explicit Berechnungslauf(std::shared_ptr<const Berechnungsdaten> daten)
         : daten_(std::move(daten)) {}

@@ -67,7 +67,7 @@ struct Berechnungszeile {
     QString MarginKlasse_NEU;
     std::array<std::optional<double>, 4> SopaWert; // SopaWert, _up, _neutral, _down
 
-    std::bitset<static_cast<size_t>(Zahlfeld::Anzahl_)> leer;
+    std::bitset<static_cast<size_t>(Zahlfeld::Anzahl_)> leereFelder;
 
     // Derived once when the run prepares the row.
     const Produktsatz* produkt = nullptr; // the product named by Prod_Neu
@@ -80,8 +80,8 @@ struct Berechnungszeile {
     bool call = false;                    // ProduktArt like "C"
     bool put = false;                     // ProduktArt like "P"
 
-    bool istLeer(Zahlfeld f) const { return leer[static_cast<size_t>(f)]; }
-    void setzeLeer(Zahlfeld f, bool l) { leer[static_cast<size_t>(f)] = l; }
+    bool istLeer(Zahlfeld f) const { return leereFelder[static_cast<size_t>(f)]; }
+    void setzeLeer(Zahlfeld f, bool l) { leereFelder[static_cast<size_t>(f)] = l; }
     double sopa(Schicht s) const { return SopaWert[s].value_or(0.0); }
 };
 

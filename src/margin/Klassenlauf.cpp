@@ -56,20 +56,20 @@ std::vector<Klassenauftrag> Klassenauftraege(const std::vector<A_MKlasseZeile>& 
                                              const std::vector<Berechnungszeile>& berechnung) {
     const auto jeSchluessel = zeilenJe(berechnung, &Berechnungszeile::MarginKlasse_NEU);
     const auto jeKlasse = zeilenJe(berechnung, &Berechnungszeile::MarginKlasse);
-    QSet<QString> schluessel_, klassen_;
+    QSet<QString> gesehen, kassaklassen;
     std::vector<Klassenauftrag> auftraege;
     for (const A_MKlasseZeile& k : klassen) {
         const QString s = schluessel(k.MK_neu);
-        if (leer(k.MK_neu) || schluessel_.contains(s)) continue;
+        if (leer(k.MK_neu) || gesehen.contains(s)) continue;
         const auto zeile =
             std::find_if(ausgabe1.begin(), ausgabe1.end() - 1,
                          [&](const Ausgabe1Zeile& a) { return gleich(a.MK_neu, k.MK_neu); });
         if (zeile == ausgabe1.end() - 1) continue;
-        schluessel_.insert(s);
+        gesehen.insert(s);
         Klassenauftrag a{
             k.MarginKlasse, k.MK_neu, size_t(zeile - ausgabe1.begin()), jeSchluessel.value(s), {}};
-        if (!klassen_.contains(schluessel(k.MarginKlasse))) {
-            klassen_.insert(schluessel(k.MarginKlasse));
+        if (!kassaklassen.contains(schluessel(k.MarginKlasse))) {
+            kassaklassen.insert(schluessel(k.MarginKlasse));
             a.kassazeilen = jeKlasse.value(schluessel(k.MarginKlasse));
         }
         auftraege.push_back(std::move(a));

@@ -108,6 +108,20 @@ TEST(AdditionalMargin, GainsOfASideCountOnlyAsFarAsTheOffsetFactorAllows) {
     }
 }
 
+TEST(AdditionalMargin, ClassWithoutClassRowBorrowsNothingFromTheClassBefore) {
+    // Class AAA runs first with interval 10; class ZZZ has no row: empty parameters.
+    Futuresklasse k(10, "OFF0");
+    k.m.ausfuehren(
+        "UPDATE MarginKlasse SET MarginKlasse = 'AAA'; "
+        "UPDATE Produkt SET MarginKlasse = 'AAA'; UPDATE Eingabe SET MarginKlasse = 'AAA'");
+    k.m.produkt({.Produkt = "FZZZ", .MarginKlasse = "ZZZ"});
+    k.m.position({.Produkte = "FZZZ", .MarginKlasse = "ZZZ", .MarginGruppe = "OFF50", .Anzahl = 2});
+    const Ergebnis e = k.m.rechnen();
+    EXPECT_EQ(zeile(e, "AAA").AdditionalMargin_Down[Margin::Neutral], 200);
+    EXPECT_EQ(zeile(e, "ZZZ").AdditionalMargin_Down[Margin::Neutral], 0);
+    EXPECT_EQ(zeile(e, "ZZZ").AdditionalMargin_UP[Margin::Neutral], 0);
+}
+
 TEST(AdditionalMargin, ZeroIntervalLeavesNoSideAtItsStartValue) {
     Futuresklasse k(0, "OFF50");
     k.m.produkt({.Produkt = "OIDX", .O_F = "O", .AktPreis = 100});
