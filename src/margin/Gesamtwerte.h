@@ -12,8 +12,8 @@ namespace Margin {
 // Every amount of every Ausgabe1 row into the output currency: divided by the rate of the
 // class's currency, times the rate of the output currency. The class's currency is that of the
 // first product of the class (or, when no product names the class any more, of the class's own
-// positions). A currency without a rate stops the calculation. The "Account Total" row holds no
-// amounts yet and keeps factor 1.
+// positions). A currency without a rate stops the calculation. The "Account Total" row and a row
+// without class key hold no amounts and keep factor 1.
 void WaehrungUmrechnen(std::vector<Ausgabe1Zeile>& ausgabe1, const Berechnungsdaten& daten,
                        const std::vector<Berechnungszeile>& berechnung);
 

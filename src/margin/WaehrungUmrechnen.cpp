@@ -51,13 +51,16 @@ void WaehrungUmrechnen(std::vector<Ausgabe1Zeile>& ausgabe1, const Berechnungsda
     for (const Produktsatz& p : daten.referenz.produkte())
         if (!jeKlasse.contains(schluessel(p.MarginKlasse)))
             jeKlasse.insert(schluessel(p.MarginKlasse), p.Waehrung);
-    for (size_t i = 0; i + 1 < ausgabe1.size(); ++i) {
-        Ausgabe1Zeile& a = ausgabe1[i];
+    for (Ausgabe1Zeile& a : ausgabe1) {
+        // Rows without class key (and "Account Total") were never calculated: no amounts.
+        if (leer(a.MK_neu)) {
+            umrechnen(a, 1);
+            continue;
+        }
         const QString waehrung = waehrungDerKlasse(a, jeKlasse, berechnung);
         umrechnen(a,
                   kurs(daten, daten.Ausgabewaehrung, a.MK_neu) / kurs(daten, waehrung, a.MK_neu));
     }
-    umrechnen(ausgabe1.back(), 1);
 }
 
 } // namespace Margin

@@ -101,6 +101,15 @@ TEST(WaehrungUmrechnen, AmountsAreDividedByTheClassRateTimesTheOutputRate) {
     EXPECT_EQ(Waehrungsfall("USD").umrechnen("USD")[0].PremiumMargin, 1250);
 }
 
+TEST(WaehrungUmrechnen, RowsWithoutClassKeyNeedNoRate) {
+    Marginumgebung m;
+    const Margin::Berechnungsdaten daten =
+        Margin::BerechnungsdatenLesen(m.db(), Datum(2007, 6, 15), "EUR", {}, "e");
+    auto zeilen = mitGesamt({Ausgabe1Zeile{}});
+    Margin::WaehrungUmrechnen(zeilen, daten, {});
+    EXPECT_EQ(zeilen[0].PremiumMargin, 0);
+}
+
 TEST(WaehrungUmrechnen, CurrencyWithoutRateStopsTheCalculationNamingCurrencyAndClass) {
     for (const auto& [waehrung, ausgabe] : {std::pair{"GBP", "EUR"}, std::pair{"CHF", "EUR"},
                                             std::pair{"XYZ", "EUR"}, std::pair{"EUR", "XYZ"}}) {
