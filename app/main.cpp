@@ -1,3 +1,4 @@
+#include "Anwendung.h"
 #include "shell/MeldungsDialoge.h"
 #include "shell/Programmsymbol.h"
 #include "shell/TMain.h"
@@ -6,7 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication anwendung(argc, argv);
+    Anwendung anwendung(argc, argv);
     QApplication::setApplicationName("Quillmark 2 Version 12");
     QApplication::setWindowIcon(programmsymbol());
 

@@ -1,6 +1,8 @@
 #include "shell/Fensterfabrik.h"
 
 #include "input/TEingabe.h"
+#include "margin/TAusgabe1.h"
+#include "margin/TBerechnungsInfo.h"
 #include "refdata/TFehlerprotokoll.h"
 #include "refdata/TImportInfo.h"
 #include "shell/TDBWahl.h"
@@ -19,6 +21,8 @@ const QHash<QString, Fensterart>& arten() {
         {"Info", {true, 0, true, [](TMain&) { return new TInfo; }}},
         {"DBWahl", {false, 0, true, [](TMain& h) { return new TDBWahl(h); }}},
         {"Fehlerprotokoll", {true, 0, false, [](TMain& h) { return new TFehlerprotokoll(h); }}},
+        {"Ausgabe1", {true, 0, false, [](TMain& h) { return new TAusgabe1(h); }}},
+        {"BerechnungsInfo", {true, 0, true, [](TMain&) { return new TBerechnungsInfo; }}},
         {"ImportInfo", {true, 0, true, [](TMain&) { return new TImportInfo; }}},
     };
     return alle;

@@ -239,6 +239,7 @@ std::vector<Tabelle> aufbauen() {
                                          {"AnzSpot", T::Ganzzahl},
                                          {"AnzBack", T::Ganzzahl},
                                          {"AnzNonSpread", T::Ganzzahl},
+                                         {"AnzSOPA", T::Ganzzahl},
                                          {"SummeSpot", T::Zahl},
                                          {"SummeBAck", T::Zahl},
                                          {"D_LVA_Long", T::Zahl},
