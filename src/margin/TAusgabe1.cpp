@@ -180,6 +180,7 @@ void TAusgabe1::rechnenFertig(std::shared_ptr<Margin::Ergebnis> ergebnis, QStrin
     if (!fehler.isEmpty()) haupt_.dialoge().Hinweis_Zeigen(MeldungsArt::Fehler, fehler);
     modell_->laden();
     Beschriften();
+    gitter_->resizeColumnsToContents();
     if (ergebnis) klassenFuellen(ergebnis->KlassenListe);
     emit berechnet(ergebnis != nullptr);
 }

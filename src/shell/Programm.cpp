@@ -47,9 +47,11 @@ void Programm::datumsformatSetzen(QChar trenner) {
     datumsstil = trenner == '.' ? "d" : "e";
 }
 
+// Only ".", "/" and "-" separate date texts; a locale without them (the
+// POSIX locale writes "11 Dec 2026") takes "/", month first.
 QChar Programm::systemDatumstrenner() {
     const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
     for (const QChar c : format)
-        if (!c.isLetter()) return c;
-    return '.';
+        if (c == '.' || c == '/' || c == '-') return c;
+    return '/';
 }

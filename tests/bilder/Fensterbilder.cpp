@@ -1,6 +1,11 @@
 // Saves a picture of every window the program can show into the build
 // folder, so anyone can look at the windows without a display.
 
+#include "input/Eingabelogik.h"
+#include "input/TAend_Dat.h"
+#include "input/TAend_Kurs.h"
+#include "input/TEingabe.h"
+#include "margin/TAusgabe1.h"
 #include "shell/AufzeichnendeDialoge.h"
 #include "shell/Fensterfabrik.h"
 #include "shell/Fensterrahmen.h"
@@ -29,6 +34,33 @@ bool kopieren(const QString& von, const QString& nach) {
 }
 
 int fehler = 0;
+
+// A small portfolio of the demo data, so the windows show what a user sees.
+void portfolioEingeben(TEingabe& eingabe) {
+    Eingabelogik& e = eingabe.logik();
+    const auto zeile = [&](int i, std::initializer_list<std::pair<const char*, QVariant>> felder) {
+        while (e.tabelle().anzahl() <= i) e.neueZeile();
+        for (const auto& [feld, wert] : felder) e.feldGeaendert(i, feld, wert);
+    };
+    const QString laufzeit = [&] {
+        e.Produktliste_Filtern("*");
+        e.maturitaetenAufbauen(*e.referenz().produkt("FSXA"));
+        return e.laufzeitAuswahl().value(1);
+    }();
+    zeile(0, {{"Prod_Neu", "OSXA"},
+              {"Laufzeit", laufzeit},
+              {"Basispreis", 4900},
+              {"ProduktArt", "C"},
+              {"LS", "S"},
+              {"Anzahl", 10},
+              {"TradePrice", 150}});
+    zeile(1, {{"Prod_Neu", "FSXA"},
+              {"Laufzeit", laufzeit},
+              {"LS", "L"},
+              {"Anzahl", 2},
+              {"TradePrice", 4860}});
+    eingabe.zeilenNeuLaden();
+}
 
 void speichern(QWidget* fenster, const QString& ordner, const QString& name) {
     QApplication::processEvents();
@@ -72,10 +104,20 @@ int main(int argc, char** argv) {
     QTest::mouseClick(wahl->findChild<QPushButton*>("BT_Alles"), Qt::LeftButton);
     if (!QTest::qWaitFor([&] { return haupt.IsChildOpen("Eingabe"); }, 3000)) return 1;
 
+    portfolioEingeben(*static_cast<TEingabe*>(haupt.fenster("Eingabe")));
+    haupt.ergebnisseBerechnen();
+    auto* ergebnisse = static_cast<TAusgabe1*>(haupt.fenster("Ausgabe1"));
+    if (!ergebnisse || !QTest::qWaitFor([&] { return !ergebnisse->laeuft(); }, 60000)) return 1;
     for (const QString& name : Fensterfabrik::namen()) {
         if (name == "DBWahl") continue;
         if (QWidget* fenster = haupt.zeigen(name)) speichern(fensterrahmen(fenster), ziel, name);
     }
+    TAend_Dat datum(&haupt);
+    datum.show();
+    speichern(&datum, ziel, "aend_dat");
+    TAend_Kurs kurs(&haupt);
+    kurs.show();
+    speichern(&kurs, ziel, "aend_kurs");
     haupt.zeigen("Eingabe");
     haupt.aktion("L_3_1")->trigger();
     speichern(haupt.findChild<THilfe*>(), ziel, "Hilfe");
