@@ -25,6 +25,8 @@ TEST(Pruefung, EveryProblemOfARowIsLogged) {
         {"future without side and quantity",
          {{"Prod_Neu", "FDAX"}, {"Laufzeit", "Jun08"}},
          {65, 10}},
+        {"option without strike and price", {{"Prod_Neu", "ODAX"}, {"Laufzeit", "Jun08"}, {"LS", "L"},
+                                             {"Anzahl", 1}, {"ProduktArt", "C"}}, {11, 12}},
         {"derivative without O_F",
          {{"Prod_Neu", "FDAX"}, {"O_F", ""}, {"LS", "S"}, {"Anzahl", 1}},
          {27}},
