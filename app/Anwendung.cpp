@@ -8,7 +8,9 @@ Anwendung::Anwendung(int& argc, char** argv)
     RechenfehleranzeigeSetzen(this);
 }
 
-Anwendung::~Anwendung() { RechenfehleranzeigeSetzen(nullptr); }
+Anwendung::~Anwendung() {
+    RechenfehleranzeigeSetzen(nullptr);
+}
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     try {

@@ -230,10 +230,11 @@ private slots:
         p.haupt->SwitchLanguage("e");
         QVERIFY(p.eingabe->findChild<QPushButton*>("BitBtn2")->text() != "Berechnungen starten");
         QVERIFY(p.haupt->fenster("Fehlerprotokoll")->windowTitle() != "Fehlerprotokoll");
-        QCOMPARE(p.eingabe->modell()
-                     ->headerData(p.eingabe->modell()->spalteVon("LS"), Qt::Horizontal, Qt::DisplayRole)
-                     .toString(),
-                 QString("Long / Short"));
+        QCOMPARE(
+            p.eingabe->modell()
+                ->headerData(p.eingabe->modell()->spalteVon("LS"), Qt::Horizontal, Qt::DisplayRole)
+                .toString(),
+            QString("Long / Short"));
     }
 };
 

@@ -108,7 +108,9 @@ private slots:
         TMain haupt(u.ordner.pfad(), u.dialoge);
         datenbankWaehlen(haupt, "BT_Alles");
         QCOMPARE(Sql::wert(Datenbank::verbindung(), "SELECT count(*) FROM Eingabe").toInt(), 1);
-        QVERIFY(Sql::wert(Datenbank::verbindung(), "SELECT Produkte FROM Eingabe").toString().isEmpty());
+        QVERIFY(Sql::wert(Datenbank::verbindung(), "SELECT Produkte FROM Eingabe")
+                    .toString()
+                    .isEmpty());
 
         QWidget* rahmen = haupt.fenster("Eingabe")->parentWidget();
         rahmen->close();
