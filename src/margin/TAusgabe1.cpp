@@ -12,6 +12,7 @@
 #include "shell/IniDatei.h"
 #include "shell/Programm.h"
 #include "shell/TMain.h"
+#include "shell/Ueberschrift.h"
 #include "store/Datenbank.h"
 #include "store/Sql.h"
 
@@ -44,10 +45,7 @@ TAusgabe1::TAusgabe1(TMain& haupt)
     , export_(new QPushButton("Pemby-Excel-Export", this))
     , eingabemaske_(new QPushButton(this))
     , schliessen_(new QPushButton(this)) {
-    QFont f = titel_->font();
-    f.setPointSize(f.pointSize() + 3);
-    f.setUnderline(true);
-    titel_->setFont(f);
+    alsUeberschrift(titel_, 3, Auszeichnung::Unterstrichen);
     hinweis_->setWordWrap(true);
     klassenLayout_->setSpacing(0);
     klassenLayout_->setAlignment(Qt::AlignTop);

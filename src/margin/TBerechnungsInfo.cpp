@@ -1,6 +1,7 @@
 #include "margin/TBerechnungsInfo.h"
 
 #include "shell/Programm.h"
+#include "shell/Ueberschrift.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,10 +11,7 @@ TBerechnungsInfo::TBerechnungsInfo() {
     const bool englisch = Programm::instanz().sprache == "e";
     setWindowTitle("Information");
     auto* titel = new QLabel(englisch ? "Calculation" : "Berechnung", this);
-    QFont f = titel->font();
-    f.setPointSize(f.pointSize() + 4);
-    f.setUnderline(true);
-    titel->setFont(f);
+    alsUeberschrift(titel, 4, Auszeichnung::Unterstrichen);
     auto* hinweis = new QLabel(
         englisch ? "Please note that the calculation of margin requirements for option "
                    "positions due to the consideration of volatility shifts may take "

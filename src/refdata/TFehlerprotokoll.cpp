@@ -6,6 +6,7 @@
 #include "shell/IniDatei.h"
 #include "shell/Programm.h"
 #include "shell/TMain.h"
+#include "shell/Ueberschrift.h"
 #include "store/Datenbank.h"
 
 #include <QHBoxLayout>
@@ -28,10 +29,7 @@ TFehlerprotokoll::TFehlerprotokoll(TMain& haupt)
     , modell_(new QSqlQueryModel(this))
     , ausgabe_(new QPushButton(this))
     , schliessen_(new QPushButton(this)) {
-    QFont gross = titel_->font();
-    gross.setPointSize(gross.pointSize() + 3);
-    gross.setBold(true);
-    titel_->setFont(gross);
+    alsUeberschrift(titel_, 3);
     gitter_->setModel(modell_);
     gitter_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitter_->horizontalHeader()->setStretchLastSection(true);

@@ -2,6 +2,7 @@
 
 #include "shell/IniDatei.h"
 #include "shell/Programm.h"
+#include "shell/Ueberschrift.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,10 +11,7 @@ TImportInfo::TImportInfo()
     : ueberschrift_(new QLabel(this))
     , text1_(new QLabel(this))
     , text2_(new QLabel(this)) {
-    QFont gross = ueberschrift_->font();
-    gross.setPointSize(gross.pointSize() + 3);
-    gross.setBold(true);
-    ueberschrift_->setFont(gross);
+    alsUeberschrift(ueberschrift_, 3);
     text2_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);

@@ -3,6 +3,7 @@
 #include "shell/IniDatei.h"
 #include "shell/Programm.h"
 #include "shell/TMain.h"
+#include "shell/Ueberschrift.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,10 +21,7 @@ TDBWahl::TDBWahl(TMain& haupt)
     , alles_(new QPushButton(this))
     , sprache_(new QPushButton(this)) {
     setWindowModality(Qt::ApplicationModal);
-    QFont gross = willkommen_->font();
-    gross.setPointSize(gross.pointSize() + 6);
-    gross.setBold(true);
-    willkommen_->setFont(gross);
+    alsUeberschrift(willkommen_, 6);
     for (QLabel* l : {erklaerung1_, erklaerung2_}) l->setWordWrap(true);
     derivate_->setObjectName("BT_Derivate");
     alles_->setObjectName("BT_Alles");

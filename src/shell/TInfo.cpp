@@ -4,6 +4,7 @@
 #include "shell/IniDatei.h"
 #include "shell/Konfiguration.h"
 #include "shell/Programm.h"
+#include "shell/Ueberschrift.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,10 +14,7 @@ TInfo::TInfo()
     : titel_(new QLabel(this))
     , version_(new QLabel(this))
     , schliessen_(new QPushButton(this)) {
-    QFont gross = titel_->font();
-    gross.setPointSize(gross.pointSize() + 4);
-    gross.setBold(true);
-    titel_->setFont(gross);
+    alsUeberschrift(titel_, 4);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 16);
     layout->addWidget(titel_, 0, Qt::AlignHCenter);

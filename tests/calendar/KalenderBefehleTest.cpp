@@ -1,28 +1,15 @@
 #include "TestUmgebung.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Ergebnis {
-    int exitcode;
-    QString ausgabe;
-};
-
-Ergebnis cli(const QStringList& argumente) {
-    QProcess p;
-    p.start(QUILLMARK_CLI, argumente);
-    p.waitForFinished();
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
 
 TEST(KalenderBefehle, ExpiryMitUndOhneFeiertage) {
     TestDatenbank db;
     db.ausfuehren("INSERT INTO Feiertage (Dat) VALUES ('2008-03-28')");
     EXPECT_EQ(cli({"expiry", "--rule", "5", "--year", "2008", "--month", "3"}).ausgabe,
               "2008-03-28\n");
-    const Ergebnis e = cli(
+    const CliLauf e = cli(
         {"expiry", "--rule", "5", "--year", "2008", "--month", "3", "--db", db.pfad(), "--json"});
     EXPECT_EQ(e.exitcode, 0);
     EXPECT_EQ(e.ausgabe,

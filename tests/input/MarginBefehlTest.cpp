@@ -9,22 +9,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Lauf {
-    int exitcode;
-    QByteArray ausgabe;
-};
-
-Lauf cli(const QStringList& argumente) {
-    QProcess p;
-    p.start(QUILLMARK_CLI, argumente);
-    p.waitForFinished(120000);
-    return {p.exitCode(), p.readAllStandardOutput()};
-}
 
 class MarginBefehl : public ::testing::Test {
 protected:
@@ -32,10 +19,10 @@ protected:
         ASSERT_EQ(cli({"init-db", "--data", QUILLMARK_DATEN, "--date", "2025-05-14", datenbank()})
                       .exitcode,
                   0);
-        const QByteArray liste =
+        const QString liste =
             cli({"maturities", "--db", datenbank(), "--date", "2025-05-14", "--product", "FSXA"})
                 .ausgabe;
-        laufzeit = QString::fromUtf8(liste.split('\n').value(1)).section('\t', 2, 2);
+        laufzeit = liste.split(QChar(10)).value(1).section('\t', 2, 2);
         ASSERT_FALSE(laufzeit.isEmpty());
     }
     QString datenbank() const { return ordner.datei("Quilm.abs"); }
@@ -46,7 +33,9 @@ protected:
                          zeilen);
         return ordner.datei("p.csv");
     }
-    QJsonObject json(const Lauf& l) { return QJsonDocument::fromJson(l.ausgabe).object(); }
+    QJsonObject json(const CliLauf& l) {
+        return QJsonDocument::fromJson(l.ausgabe.toUtf8()).object();
+    }
 
     TestOrdner ordner;
     QString laufzeit;
@@ -56,7 +45,7 @@ TEST_F(MarginBefehl, AValidSheetIsCalculatedOnAPrivateCopy) {
     const QString p = sheet(QString(";OSXA;%1;;;10;4900;150;S;C\n;FSXA;%1;;;2;;4860;L\n"
                                     ";QS0010001012;;12.05.2025;14.05.2025;100;;42;L;;NETTO\n")
                                 .arg(laufzeit));
-    const Lauf l = cli({"margin", "--db", datenbank(), "--date-style", "d", "--json", p});
+    const CliLauf l = cli({"margin", "--db", datenbank(), "--date-style", "d", "--json", p});
     ASSERT_EQ(l.exitcode, 0) << l.ausgabe.toStdString();
     const QJsonObject b = json(l);
     EXPECT_TRUE(b["ok"].toBool());
@@ -77,8 +66,8 @@ TEST_F(MarginBefehl, AValidSheetIsCalculatedOnAPrivateCopy) {
 }
 
 TEST_F(MarginBefehl, ASheetThatFailsTheCheckPrintsTheErrorLog) {
-    const Lauf l = cli({"margin", "--db", datenbank(), "--date-style", "d", "--json",
-                        sheet(QString(";FSXA;%1;;;2;;4860;\n").arg(laufzeit))});
+    const CliLauf l = cli({"margin", "--db", datenbank(), "--date-style", "d", "--json",
+                           sheet(QString(";FSXA;%1;;;2;;4860;\n").arg(laufzeit))});
     EXPECT_EQ(l.exitcode, 1);
     const QJsonObject b = json(l);
     EXPECT_FALSE(b["ok"].toBool());

@@ -1,27 +1,16 @@
-#include <QProcess>
+#include "TestUmgebung.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Ergebnis {
-    int exitcode;
-    QString ausgabe;
-};
-
-Ergebnis cli(const QStringList& argumente) {
-    QProcess p;
-    p.start(QUILLMARK_CLI, argumente);
-    p.waitForFinished();
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
 
 TEST(PreisBefehle, PreisUndImpliziteVolatilitaet) {
     EXPECT_EQ(cli({"price", "BS", "call", "--days", "365", "--rate", "5", "--vol", "20", "--strike",
                    "100", "--spot", "100"})
                   .ausgabe,
               "Preis: 10.4491267658\nFehler: 0\n");
-    const Ergebnis e = cli({"implvol", "TB76", "put", "--days", "90", "--rate", "3", "--price",
-                            "0.5", "--strike", "100", "--spot", "100", "--json"});
+    const CliLauf e = cli({"implvol", "TB76", "put", "--days", "90", "--rate", "3", "--price",
+                           "0.5", "--strike", "100", "--spot", "100", "--json"});
     EXPECT_EQ(e.exitcode, 0);
     EXPECT_TRUE(e.ausgabe.startsWith(R"({"Art":"put","Fehler":0,"ImplVola":2.5)"))
         << e.ausgabe.toStdString();

@@ -4,6 +4,7 @@
 #include "store/Sql.h"
 
 #include <QFile>
+#include <QProcess>
 
 TestOrdner::TestOrdner() = default;
 
@@ -36,4 +37,11 @@ QSqlDatabase TestDatenbank::db() const {
 void TestDatenbank::ausfuehren(const QString& statements) const {
     for (const QString& s : statements.split(';', Qt::SkipEmptyParts))
         if (!s.trimmed().isEmpty()) Sql::ausfuehren(db(), s);
+}
+
+CliLauf cli(const QStringList& argumente) {
+    QProcess p;
+    p.start(QUILLMARK_CLI, argumente);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
 }

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A scratch program folder for one test: the configuration file, the label
@@ -33,3 +34,10 @@ public:
 private:
     TestOrdner ordner_;
 };
+
+// One run of the command-line tool of this build: exit code and standard output.
+struct CliLauf {
+    int exitcode = -1;
+    QString ausgabe;
+};
+CliLauf cli(const QStringList& argumente);

@@ -5,23 +5,10 @@
 
 #include <QDate>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Ergebnis {
-    int exitcode;
-    QString ausgabe;
-};
-
-Ergebnis cli(const QStringList& argumente) {
-    QProcess p;
-    p.start(QUILLMARK_CLI, argumente);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
 
 TEST(UpdateBefehle, InitDbBuildsBothDatabasesFromTheDemoData) {
     TestOrdner ordner;
@@ -48,7 +35,7 @@ TEST(UpdateBefehle, UpdateReportsMessagesErrorRowsAndExitCodes) {
                          "              30  1.0000  0.000 16.000  2.000 -9.000\n"
                          "kaputt\n");
 
-    const Ergebnis ok =
+    const CliLauf ok =
         cli({"update", "--db", db.pfad(), "--local", ordner.pfad(), "--kind", "volashifts"});
     EXPECT_EQ(ok.exitcode, 0);
     EXPECT_TRUE(ok.ausgabe.contains("Message [F90]")) << ok.ausgabe.toStdString();
@@ -56,7 +43,7 @@ TEST(UpdateBefehle, UpdateReportsMessagesErrorRowsAndExitCodes) {
         << ok.ausgabe.toStdString();
     EXPECT_TRUE(ok.ausgabe.contains("vola_shifts: 1 rows"));
 
-    const Ergebnis fehlt =
+    const CliLauf fehlt =
         cli({"update", "--db", db.pfad(), "--local", ordner.pfad(), "--kind", "FPPARA"});
     EXPECT_EQ(fehlt.exitcode, 1);
     EXPECT_TRUE(fehlt.ausgabe.contains("Message [S33]")) << fehlt.ausgabe.toStdString();
