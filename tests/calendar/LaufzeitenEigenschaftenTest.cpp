@@ -123,11 +123,14 @@ TEST(LaufzeitenEigenschaften, JederCodeAnJedemTagDesJahrhunderts) {
                 ASSERT_TRUE(e.VerfallDatum.gueltig()) << beschreibung(r, d);
                 ASSERT_EQ(Datum(e.Jahr, e.Monat, e.Tag), e.VerfallDatum);
                 ASSERT_EQ(e.VerfallMonatTxt.size(), 5u) << beschreibung(r, d);
-                if (r.lzb != "S") ASSERT_GE(e.VerfallDatum, d) << beschreibung(r, d);
-                if (i > 0 && r.berechnet)
+                if (r.lzb != "S") {
+                    ASSERT_GE(e.VerfallDatum, d) << beschreibung(r, d);
+                }
+                if (i > 0 && r.berechnet) {
                     ASSERT_LT(l.Eintraege[static_cast<std::size_t>(i - 1)].VerfallDatum,
                               e.VerfallDatum)
                         << beschreibung(r, d) << " entry " << i + 1;
+                }
             }
         }
     }

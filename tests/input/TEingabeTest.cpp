@@ -44,7 +44,8 @@ struct Programmlauf {
         Programm::instanz().datumsformatSetzen('.');
         haupt->resize(1400, 900);
         haupt->show();
-        QTest::qWaitFor([&] { return haupt->IsChildOpen("DBWahl"); }, 3000);
+        // The database choice appears on the first tick of the main window's timer.
+        (void)QTest::qWaitFor([&] { return haupt->IsChildOpen("DBWahl"); }, 3000);
         QTest::mouseClick(haupt->fenster("DBWahl")->findChild<QPushButton*>("BT_Alles"),
                           Qt::LeftButton);
         eingabe = static_cast<TEingabe*>(haupt->fenster("Eingabe"));

@@ -48,11 +48,11 @@ TEST(Tabelle, ExportThenImportGivesTheSameRowsDateAndName) {
     EXPECT_TRUE(u.fehlernummern().empty());
     ASSERT_EQ(u.e().tabelle().anzahl(), 3);
     for (int i = 0; i < 3; ++i)
-        for (const QString& feld : {"Produkte", "Laufzeit", "LS", "Anzahl", "TradePrice",
-                                    "Handelstag", "SettlementDays", "BruttoNetto", "Laufzeit_Tage",
-                                    "Betrag", "Stueckzinsen", "MarginKlasse", "MarginGruppe"})
+        for (const char* feld : {"Produkte", "Laufzeit", "LS", "Anzahl", "TradePrice", "Handelstag",
+                                 "SettlementDays", "BruttoNetto", "Laufzeit_Tage", "Betrag",
+                                 "Stueckzinsen", "MarginKlasse", "MarginGruppe"})
             EXPECT_EQ(u.zeile(i).wert(feld), vorher[static_cast<size_t>(i)].wert(feld))
-                << i << qPrintable(feld);
+                << i << feld;
 }
 
 TEST(Tabelle, ImportReadsWhatItCanAndLogsTheRest) {
