@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake git pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
-  libxlsxwriter-dev libzip-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
+  libsqlite3-dev libxlsxwriter-dev libzip-dev libsimpleini-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev libquantlib0-dev
   fonts-dejavu-core xvfb xauth wget
 )

@@ -1,6 +1,7 @@
 #include "margin/Berechnungslauf.h"
 #include "margin/Vergleiche.h"
 #include "store/DatenbankFehler.h"
+#include "store/Masseneinfuegung.h"
 #include "store/Sql.h"
 
 #include <QSqlError>
@@ -11,26 +12,7 @@
 namespace Margin {
 namespace {
 
-// One prepared INSERT for many rows.
-class Einfueger {
-public:
-    Einfueger(const QSqlDatabase& db, const QString& tabelle, const QStringList& spalten)
-        : q_(db) {
-        QStringList namen;
-        for (const QString& s : spalten) namen << "\"" + s + "\"";
-        const QString sql =
-            QString("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                .arg(tabelle, namen.join(", "), QStringList(spalten.size(), "?").join(", "));
-        if (!q_.prepare(sql)) throw DatenbankFehler(sql + "\n" + q_.lastError().text());
-    }
-    void zeile(const QVariantList& werte) {
-        for (qsizetype i = 0; i < werte.size(); ++i) q_.bindValue(int(i), werte[i]);
-        if (!q_.exec()) throw DatenbankFehler(q_.lastQuery() + "\n" + q_.lastError().text());
-    }
-
-private:
-    QSqlQuery q_;
-};
+using Einfueger = Masseneinfuegung;
 
 QVariant wert(const Betrag& b) {
     return b ? QVariant(*b) : QVariant();
